@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Brings a fresh Debian 12 or Ubuntu 24.04 machine to a built Kometa, then starts the
+# calculator (./build.sh run) or runs every test (./build.sh test).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+action=${1:-}
+if [[ $action != run && $action != test ]]; then
+    echo "usage: $0 run|test" >&2
+    exit 2
+fi
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libgtest-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]})); then
+    as_root=()
+    if [[ $(id -u) -ne 0 ]]; then
+        as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset default
+cmake --build --preset default
+
+case $action in
+run) exec build/bin/kometa ;;
+test) ctest --preset default ;;
+esac
