@@ -1,0 +1,399 @@
+// The window as a user meets it: real mouse and key events on the controls, modal boxes
+// read and closed by the test.
+#include "form1.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using kometa::window::Form1;
+
+namespace {
+
+const char *const FieldNames[] = { "Text1", "Text2", "Text3", "Text4", "Text5", "Text6" };
+
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+};
+
+// Runs an action that may open a modal box; the box is read and closed with its OK button
+// as soon as it shows, so a test never hangs on it.
+std::optional<SeenBox> CloseBoxesDuring(const std::function<void()> &action)
+{
+    std::optional<SeenBox> seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QStringList buttons;
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        seen = SeenBox { box->windowTitle(), box->text(), box->icon(), buttons };
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll.start(5);
+    action();
+    poll.stop();
+    return seen;
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> form;
+
+    QLineEdit *Box(const char *name) { return form->findChild<QLineEdit *>(name); }
+    QPushButton *Button(const char *name) { return form->findChild<QPushButton *>(name); }
+    QWidget *Control(const QString &name) { return form->findChild<QWidget *>(name); }
+
+    QStringList Fields()
+    {
+        QStringList texts;
+        for (const char *name : FieldNames)
+            texts << Box(name)->text();
+        return texts;
+    }
+
+    void SetFields(const QStringList &texts)
+    {
+        for (int i = 0; i < 6; ++i)
+            Box(FieldNames[i])->setText(texts[i]);
+    }
+
+    void Click(const QString &name)
+    {
+        QWidget *control = Control(name);
+        QVERIFY2(control, qPrintable(name));
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>(u',');
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void cleanup() { form.reset(); }
+
+    void opensWithTheInitialTexts()
+    {
+        QCOMPARE(form->objectName(), u"Form1"_s);
+        QCOMPARE(form->windowTitle(), u"   :)"_s);
+        QCOMPARE(Fields(), (QStringList { "", "", "", " ", " ", "1" }));
+        QCOMPARE(QApplication::focusWidget(), Box("Text1"));
+        QCOMPARE(form->size(), QSize(193, 353));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(!form->windowIcon().isNull());
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::black));
+    }
+
+    void controlsFollowTheLayoutInTabOrder()
+    {
+        // Name, caption or text, and Left, Top, Width, Height in twips, in tab order.
+        struct Row
+        {
+            const char *name;
+            const char *text;
+            int left, top, width, height;
+        };
+        const Row rows[] = {
+            { "Text1", "", 120, 240, 2175, 360 },       { "Text2", "", 120, 1320, 2175, 375 },
+            { "Text3", "", 480, 4530, 2295, 525 },      { "Command1", "=", 120, 4560, 255, 480 },
+            { "Complus", "+", 120, 2040, 375, 375 },    { "Comminus", "-", 600, 2040, 375, 375 },
+            { "Comdel", ":", 1560, 2040, 375, 375 },    { "Comumn", "x", 1080, 2040, 375, 375 },
+            { "Comsin", "sin", 840, 720, 375, 375 },    { "Comcos", "cos", 1200, 720, 375, 375 },
+            { "Comtg", "tg", 1560, 720, 355, 375 },     { "Comctg", "ctg", 1920, 720, 360, 375 },
+            { "Command2", "", 480, 720, 375, 375 },     { "Command4", "", 2400, 2040, 375, 375 },
+            { "Command3", "1", 1920, 4080, 375, 375 },  { "Command7", "2", 2400, 4080, 375, 375 },
+            { "Command8", "", 120, 720, 375, 375 },     { "C1", "1", 240, 3600, 495, 495 },
+            { "C3", "3", 1200, 3600, 495, 495 },        { "C6", "6", 1200, 3120, 495, 495 },
+            { "C5", "5", 720, 3120, 495, 495 },         { "C4", "4", 240, 3120, 495, 495 },
+            { "C2", "2", 720, 3600, 495, 495 },         { "C9", "9", 1200, 2640, 495, 495 },
+            { "C8", "8", 720, 2640, 495, 495 },         { "C7", "7", 240, 2640, 495, 495 },
+            { "Command9", "M1+", 1800, 2640, 495, 375 }, { "Command10", "M1-", 1800, 3000, 495, 375 },
+            { "Text4", " ", 1800, 3400, 975, 270 },     { "Command11", "", 840, 4200, 375, 255 },
+            { "Command12", "+/-", 1320, 4200, 375, 255 }, { "Command13", "<", 2400, 240, 375, 360 },
+            { "Command14", "<", 2400, 1320, 375, 360 }, { "Command16", "M2-", 2280, 3000, 495, 375 },
+            { "Command17", "M2+", 2280, 2640, 495, 375 }, { "Text5", " ", 1800, 3720, 975, 255 },
+            { "Command18", "0", 240, 4080, 495, 375 },  { "Text6", "1", 2520, 720, 255, 405 },
+        };
+        const auto pixels = [](int twips) { return qRound(twips / 15.0); };
+        QWidget *expectedNext = nullptr;
+        int buttons = 0;
+        for (const Row &row : rows) {
+            QWidget *control = Control(QString::fromLatin1(row.name));
+            QVERIFY2(control, row.name);
+            const bool isBox = QByteArray(row.name).startsWith("Text");
+            QCOMPARE(qobject_cast<QLineEdit *>(control) != nullptr, isBox);
+            buttons += qobject_cast<QPushButton *>(control) != nullptr;
+            const QString text = isBox ? qobject_cast<QLineEdit *>(control)->text()
+                                       : qobject_cast<QPushButton *>(control)->text();
+            QCOMPARE(text, QString::fromLatin1(row.text));
+            QCOMPARE(control->geometry(),
+                     QRect(pixels(row.left), pixels(row.top), pixels(row.width),
+                           pixels(row.height)));
+            if (expectedNext)
+                QCOMPARE(expectedNext, control);
+            expectedNext = control->nextInFocusChain();
+            QVERIFY2(!control->accessibleName().isEmpty(), row.name);
+        }
+        QCOMPARE(buttons, 32);
+        QCOMPARE(form->findChildren<QPushButton *>().size(), 32);
+        QCOMPARE(form->findChildren<QLineEdit *>().size(), 6);
+    }
+
+    void pictureButtonsAreCrispAtDoubleScale()
+    {
+        for (const char *name : { "Command2", "Command8", "Command11", "Command4" }) {
+            const QIcon icon = Button(name)->icon();
+            QVERIFY2(!icon.isNull(), name);
+            const QSize size = Button(name)->iconSize();
+            QCOMPARE(icon.pixmap(size, 2.0).size(), size * 2);
+        }
+        QCOMPARE(Control(u"Command1"_s)->cursor().shape(), Qt::WhatsThisCursor);
+        QCOMPARE(Control(u"Command13"_s)->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(Control(u"Command14"_s)->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(Button("C5")->palette().color(QPalette::Button), QColor(Qt::white));
+    }
+
+    void everyWiredClickRunsItsOperation_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        const QStringList start { "", "", "", " ", " ", "1" };
+        const auto row = [](const char *name, QStringList before, QStringList after) {
+            QTest::newRow(name) << QString::fromLatin1(name) << before << after;
+        };
+        const char *const digits[] = { "C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9" };
+        for (int digit = 1; digit <= 9; ++digit) {
+            row(digits[digit - 1], { "7", "", "", " ", " ", "1" },
+                { "7" + QString::number(digit), "", "", " ", " ", "1" });
+        }
+        row("Command18", { "", "4", "", " ", " ", "2" }, { "", "40", "", " ", " ", "2" });
+        row("Command11", { "1", "", "", " ", " ", "1" }, { "1.", "", "", " ", " ", "1" });
+        row("Command12", { "2.5", "", "", " ", " ", "1" }, { "-2,5", "", "", " ", " ", "1" });
+        row("Command13", { "12", "34", "", " ", " ", "2" }, { "1", "34", "", " ", " ", "2" });
+        row("Command14", { "12", "34", "", " ", " ", "1" }, { "12", "3", "", " ", " ", "1" });
+        row("Command3", { "1", "2", "3,5", " ", " ", "2" }, { "3,5", "2", "3,5", " ", " ", "2" });
+        row("Command7", { "1", "2", "на ноль неделится", " ", " ", "1" },
+            { "1", "на ноль неделится", "на ноль неделится", " ", " ", "1" });
+        row("Command4", { "1,5", "2.5", "", " ", " ", "1" }, { "2,5", "1", "", " ", " ", "1" });
+        row("Text1", { "123", "4", "", " ", " ", "2" }, { "", "4", "", " ", " ", "1" });
+        row("Text2", { "123", "4", "", " ", " ", "1" }, { "123", "", "", " ", " ", "2" });
+        row("Text6", start, { "", "", "", " ", " ", "2" });
+        row("Complus", { "1,5", "2", "", " ", " ", "1" }, { "1.5", "2", "3,5", " ", " ", "1" });
+        row("Comminus", { "2", "5", "", " ", " ", "1" }, { "2", "5", "-3", " ", " ", "1" });
+        row("Comumn", { "1", "12,75", "", " ", " ", "1" },
+            { "1", "12.75", "12,75", " ", " ", "1" });
+        row("Comdel", { "7", "0,0", "", " ", " ", "1" },
+            { "7", "0.0", "на ноль неделится", " ", " ", "1" });
+        row("Comsin", start, { "", "", "0", " ", " ", "1" });
+        row("Comcos", start, { "", "", "1", " ", " ", "1" });
+        row("Comtg", { "90", "", "", " ", " ", "1" },
+            { "90", "", "tg 90 и 270  несуществует", " ", " ", "1" });
+        row("Comctg", start, { "", "", "ctg 0 и 180  несуществует", " ", " ", "1" });
+        row("Command2", { "-4", "", "", " ", " ", "1" },
+            { "-4", "", "корень не определён", " ", " ", "1" });
+        row("Command8", { "2", "-1", "", " ", " ", "1" }, { "2", "-1", "0,5", " ", " ", "1" });
+        row("Command9", { "2.5", "", "", "", " ", "1" }, { "2.5", "", "", "2,5", " ", "1" });
+        row("Command10", { "3", "", "", "10", " ", "1" }, { "3", "", "", "7", " ", "1" });
+        row("Command17", { "5", "", "", " ", " ", "1" }, { "5", "", "", " ", "5", "1" });
+        row("Command16", { "3", "", "", " ", "10", "1" }, { "3", "", "", " ", "-7", "1" });
+        row("Text4", start, { "", "", " ", "", " ", "1" });
+        row("Text5", { "", "", "x", " ", "4,5", "1" }, { "", "", "4,5", " ", "", "1" });
+        // Nothing is wired to the result field.
+        row("Text3", { "1", "2", "3", "4", "5", "2" }, { "1", "2", "3", "4", "5", "2" });
+    }
+
+    void everyWiredClickRunsItsOperation()
+    {
+        QFETCH(QString, control);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        SetFields(before);
+        Click(control);
+        QCOMPARE(Fields(), after);
+    }
+
+    void equalsGreetsAndChangesNothing()
+    {
+        const QStringList before { "1", "2", "3", "4", "5", "2" };
+        SetFields(before);
+        const auto seen = CloseBoxesDuring([&] { Click(u"Command1"_s); });
+        QVERIFY(seen);
+        QCOMPARE(seen->title, u"Привет"_s);
+        QCOMPARE(seen->icon, QMessageBox::Information);
+        QCOMPARE(seen->buttons.size(), 1);
+        QVERIFY(seen->text.startsWith(u"Привет от "_s));
+        QVERIFY(seen->text.contains(u".Програмировать на C++ это интересно!   Заходите на мой сайт "_s));
+        QVERIFY(seen->text.endsWith(u' '));
+        QCOMPARE(Fields(), before);
+    }
+
+    void faultIsReportedAndTheWindowGoesOn_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("condition");
+        QTest::newRow("sine of an overflow")
+                << u"Comsin"_s << QStringList { "1E999", "", "old", " ", " ", "1" }
+                << QStringList { "1E999", "", "old", " ", " ", "1" } << u"переполнение"_s;
+        QTest::newRow("operands rewritten before the fault")
+                << u"Comumn"_s << QStringList { "1E308", "1E308,0", "old", " ", " ", "1" }
+                << QStringList { "1E308", "1E308.0", "old", " ", " ", "1" }
+                << u"переполнение"_s;
+        QTest::newRow("root of a negative power")
+                << u"Command8"_s << QStringList { "-8", ".5", "old", " ", " ", "1" }
+                << QStringList { "-8", ".5", "old", " ", " ", "1" } << u"недопустимый аргумент"_s;
+        QTest::newRow("zero to a negative power")
+                << u"Command8"_s << QStringList { "0", "-1", "old", " ", " ", "1" }
+                << QStringList { "0", "-1", "old", " ", " ", "1" } << u"деление на ноль"_s;
+    }
+
+    void faultIsReportedAndTheWindowGoesOn()
+    {
+        QFETCH(QString, control);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(QString, condition);
+        SetFields(before);
+        const auto seen = CloseBoxesDuring([&] { Click(control); });
+        QVERIFY(seen);
+        QCOMPARE(seen->icon, QMessageBox::Critical);
+        QVERIFY2(seen->text.contains(condition), qPrintable(seen->text));
+        QCOMPARE(Fields(), after);
+        // Still alive: the next click works as usual.
+        Click(u"Text2"_s);
+        Click(u"C7"_s);
+        QCOMPARE(Box("Text2")->text(), u"7"_s);
+    }
+
+    void typingChangesOnlyItsField()
+    {
+        QTest::keyClicks(Box("Text1"), u"12"_s);
+        QCOMPARE(Fields(), (QStringList { "12", "", "", " ", " ", "1" }));
+        Box("Text2")->setText(u"3"_s);
+        Click(u"Complus"_s);
+        QCOMPARE(Box("Text3")->text(), u"15"_s);
+    }
+
+    void tabMovesFocusWithoutAClick()
+    {
+        Box("Text2")->setText(u"5"_s);
+        QTest::keyClick(Box("Text1"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Box("Text2"));
+        QCOMPARE(Box("Text2")->text(), u"5"_s);
+        QCOMPARE(Box("Text6")->text(), u"1"_s);
+    }
+
+    void enterAndEscapePressNothing()
+    {
+        Box("Text1")->setText(u"4"_s);
+        const QStringList before = Fields();
+        for (QWidget *target : { static_cast<QWidget *>(Box("Text1")),
+                                 static_cast<QWidget *>(Button("C5")) }) {
+            target->setFocus();
+            const auto seen = CloseBoxesDuring([&] {
+                QTest::keyClick(target, Qt::Key_Return);
+                QTest::keyClick(target, Qt::Key_Enter);
+                QTest::keyClick(target, Qt::Key_Escape);
+            });
+            QVERIFY(!seen);
+            QCOMPARE(Fields(), before);
+        }
+        for (QPushButton *button : form->findChildren<QPushButton *>())
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+    }
+
+    void spacePressesTheFocusedButton()
+    {
+        Button("C5")->setFocus();
+        QTest::keyClick(Button("C5"), Qt::Key_Space);
+        QCOMPARE(Box("Text1")->text(), u"5"_s);
+    }
+
+    // Through the window system, as a real double click arrives: press, release, press,
+    // release within the double-click interval.
+    void DoubleClick(QWidget *control)
+    {
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {},
+                           control->mapTo(form.get(), control->rect().center()));
+    }
+
+    void doubleClickIsOneClick()
+    {
+        DoubleClick(Box("Text6"));
+        QCOMPARE(Box("Text6")->text(), u"2"_s);
+        Box("Text4")->setText(u"9"_s);
+        DoubleClick(Box("Text4"));
+        QCOMPARE(Box("Text3")->text(), u"9"_s);
+        QCOMPARE(Box("Text4")->text(), u""_s);
+    }
+
+    void onlyALeftClickSelectsAnOperand()
+    {
+        Box("Text1")->setText(u"12"_s);
+        QTest::mouseClick(Box("Text1"), Qt::MiddleButton);
+        QCOMPARE(Box("Text1")->text(), u"12"_s);
+    }
+
+    void longTextsAreKeptWhole()
+    {
+        // More than the 32767 characters a line edit keeps by default.
+        const QString longText(100000, u'7');
+        Box("Text3")->setText(longText);
+        Click(u"Command3"_s);
+        QCOMPARE(Box("Text1")->text().size(), longText.size());
+        Click(u"C1"_s);
+        QCOMPARE(Box("Text1")->text().size(), longText.size() + 1);
+    }
+
+    void resultsUseTheSeparatorOfTheLocale()
+    {
+        QCOMPARE(kometa::window::DecimalSeparatorOf(QLocale(u"ru_RU"_s)), u',');
+        QCOMPARE(kometa::window::DecimalSeparatorOf(QLocale(u"en_US"_s)), u'.');
+        QCOMPARE(kometa::window::DecimalSeparatorOf(QLocale::c()), u'.');
+        Form1 pointForm(u'.');
+        pointForm.findChild<QLineEdit *>("Text1")->setText(u"7"_s);
+        pointForm.findChild<QLineEdit *>("Text2")->setText(u"2"_s);
+        pointForm.findChild<QPushButton *>("Comdel")->click();
+        QCOMPARE(pointForm.findChild<QLineEdit *>("Text3")->text(), u"3.5"_s);
+    }
+
+    void picturesHaveSpokenNames()
+    {
+        const auto *root = QAccessible::queryAccessibleInterface(Button("Command2"));
+        QVERIFY(root);
+        QCOMPARE(root->text(QAccessible::Name), u"Квадратный корень"_s);
+        QSet<QString> names;
+        for (QWidget *control : form->findChildren<QWidget *>())
+            if (!control->accessibleName().isEmpty())
+                names.insert(control->accessibleName());
+        QCOMPARE(names.size(), 38);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

@@ -1,0 +1,47 @@
+// The window described as data: every control with its place, caption and font, and
+// which operation each click runs.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace kometa::window {
+
+enum class ControlKind { TextBox, Button };
+enum class Pointer { Arrow, WhatsThis, Forbidden };
+
+// The faces the layout was drawn with; each maps to the nearest face installed here.
+enum class Face { None, Arial, CourierNew, Georgia, MsSansSerif, System, Terminal };
+
+struct FontSpec
+{
+    Face face = Face::None;
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+// Positions and sizes in twips (1/1440 inch), from the client area's top-left corner.
+struct ControlSpec
+{
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption; // UTF-8; the initial text of a text box
+    int left;
+    int top;
+    int width;
+    int height;
+    FontSpec font;
+    std::string_view accessibleName; // UTF-8
+    std::string_view picture = {}; // file name; a twice-as-large one has "@2x" before the dot
+    Pointer pointer = Pointer::Arrow;
+};
+
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int ClientWidthTwips = 2895;
+inline constexpr int ClientHeightTwips = 5295;
+
+// In tab order: the index in this table is the control's tab index.
+extern const std::array<ControlSpec, 38> Controls;
+
+} // namespace kometa::window

@@ -1,0 +1,25 @@
+// The calculator's fields are the texts of the window's six text boxes, read and written
+// directly so that typed text counts and every write shows at once.
+#pragma once
+
+#include "calculator_state.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace kometa::window {
+
+class FieldBoxes : public CalculatorState
+{
+public:
+    FieldBoxes(char16_t decimalSeparator, const std::array<QLineEdit *, FieldCount> &boxes);
+
+    std::u16string Read(Field field) const override;
+    void Write(Field field, std::u16string text) override;
+
+private:
+    std::array<QLineEdit *, FieldCount> boxes;
+};
+
+} // namespace kometa::window

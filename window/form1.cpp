@@ -1,0 +1,219 @@
+#include "form1.h"
+
+#include "control_table.h"
+#include "field_boxes.h"
+#include "text_box.h"
+#include "wiring.h"
+
+#include <QIcon>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kometa::window {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int Pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The layout's faces are rarely installed outside their home platform; each falls back
+// to the metric-compatible or nearest free face.
+QFont FontFor(const FontSpec &spec)
+{
+    QFont font;
+    switch (spec.face) {
+    case Face::Arial:
+        font.setFamilies({ u"Arial"_s, u"Liberation Sans"_s });
+        font.setStyleHint(QFont::SansSerif);
+        break;
+    case Face::CourierNew:
+        font.setFamilies({ u"Courier New"_s, u"Liberation Mono"_s });
+        font.setStyleHint(QFont::TypeWriter);
+        break;
+    case Face::Georgia:
+        font.setFamilies({ u"Georgia"_s, u"DejaVu Serif"_s });
+        font.setStyleHint(QFont::Serif);
+        break;
+    case Face::MsSansSerif:
+        font.setFamilies({ u"MS Sans Serif"_s, u"Liberation Sans"_s });
+        font.setStyleHint(QFont::SansSerif);
+        break;
+    case Face::System:
+        font.setFamilies({ u"System"_s, u"Liberation Sans"_s });
+        font.setStyleHint(QFont::SansSerif);
+        break;
+    case Face::Terminal:
+        font.setFamilies({ u"Terminal"_s, u"DejaVu Sans Mono"_s });
+        font.setStyleHint(QFont::Monospace);
+        break;
+    case Face::None:
+        return font;
+    }
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+// Both scales are added explicitly: an icon that only finds its @2x file by name stays
+// blurry after the window moves to a denser screen.
+QIcon Picture(std::string_view fileName)
+{
+    const QString normal = u":/pictures/"_s + FromUtf8(fileName);
+    QString large = normal;
+    large.insert(large.lastIndexOf(u'.'), u"@2x"_s);
+    QIcon icon;
+    icon.addFile(normal);
+    icon.addFile(large);
+    return icon;
+}
+
+QIcon CometIcon()
+{
+    QIcon icon;
+    for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+        icon.addFile(u":/pictures/comet-%1.png"_s.arg(size));
+    return icon;
+}
+
+Qt::CursorShape CursorFor(Pointer pointer)
+{
+    switch (pointer) {
+    case Pointer::WhatsThis:
+        return Qt::WhatsThisCursor;
+    case Pointer::Forbidden:
+        return Qt::ForbiddenCursor;
+    case Pointer::Arrow:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+QWidget *CreateButton(const ControlSpec &spec, QWidget *parent)
+{
+    auto *button = new QPushButton(FromUtf8(spec.caption), parent);
+    // Enter and Escape press nothing in this window.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, Qt::white);
+    button->setPalette(palette);
+    if (!spec.picture.empty()) {
+        button->setIcon(Picture(spec.picture));
+        button->setIconSize(spec.picture == "arrows.gif" ? QSize(32, 32) : QSize(24, 24));
+    }
+    return button;
+}
+
+QString FaultText(FaultCondition condition)
+{
+    switch (condition) {
+    case FaultCondition::Overflow:
+        return u"Ошибка вычисления: переполнение."_s;
+    case FaultCondition::DivisionByZero:
+        return u"Ошибка вычисления: деление на ноль."_s;
+    case FaultCondition::InvalidOperation:
+        return u"Ошибка вычисления: недопустимая операция."_s;
+    case FaultCondition::InvalidArgument:
+        return u"Ошибка вычисления: недопустимый аргумент."_s;
+    }
+    return u"Ошибка вычисления."_s;
+}
+
+} // namespace
+
+char16_t DecimalSeparatorOf(const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? u'.' : point.front().unicode();
+}
+
+Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"   :)"_s);
+    setWindowIcon(CometIcon());
+    setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::black);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    std::array<QLineEdit *, FieldCount> boxes {};
+    QWidget *previous = nullptr;
+    for (const ControlSpec &spec : Controls) {
+        QWidget *control = nullptr;
+        if (spec.kind == ControlKind::TextBox) {
+            auto *box = new TextBox(this);
+            box->setText(FromUtf8(spec.caption));
+            boxes.at(static_cast<std::size_t>(spec.name.back() - '1')) = box;
+            control = box;
+        } else {
+            control = CreateButton(spec, this);
+        }
+        control->setObjectName(FromUtf8(spec.name));
+        control->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
+                             Pixels(spec.height));
+        if (spec.font.face != Face::None)
+            control->setFont(FontFor(spec.font));
+        control->setAccessibleName(FromUtf8(spec.accessibleName));
+        if (spec.pointer != Pointer::Arrow)
+            control->setCursor(CursorFor(spec.pointer));
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+    fields = std::make_unique<FieldBoxes>(decimalSeparator, boxes);
+
+    for (const Wire &wire : Wiring) {
+        QWidget *control = findChild<QWidget *>(FromUtf8(wire.control));
+        const auto click = [this, run = wire.click] { run(*this); };
+        if (auto *box = qobject_cast<TextBox *>(control))
+            connect(box, &TextBox::clicked, this, click);
+        else if (auto *button = qobject_cast<QPushButton *>(control))
+            connect(button, &QPushButton::clicked, this, click);
+    }
+
+    boxes.front()->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Perform(void (*operation)(CalculatorState &))
+{
+    // An exception must not leave a Qt slot: it would end the program and lose every field.
+    try {
+        operation(*fields);
+    } catch (const ArithmeticFault &fault) {
+        ReportFault(FaultText(fault.Condition()));
+    } catch (const std::exception &) {
+        ReportFault(u"Не удалось выполнить действие: не хватает памяти."_s);
+    }
+}
+
+void Form1::ShowGreeting()
+{
+    QMessageBox box(QMessageBox::Information, u"Привет"_s,
+                    u"Привет от команды Кометы.Програмировать на C++ это интересно!   "
+                    u"Заходите на мой сайт kometa.example "_s,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::ReportFault(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, u"Ошибка"_s, message, QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace kometa::window

@@ -1,0 +1,40 @@
+// The calculator's one window: built from the control table, each click wired to one
+// operation of the logic.
+#pragma once
+
+#include "calculator_state.h"
+
+#include <QWidget>
+
+class QLocale;
+
+#include <memory>
+
+namespace kometa::window {
+
+class FieldBoxes;
+
+// The separator results are written with: the first character of the locale's decimal point.
+char16_t DecimalSeparatorOf(const QLocale &locale);
+
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(char16_t decimalSeparator, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Runs one operation on the fields. A fault is reported to the user and the window
+    // goes on, with the fields as the operation left them.
+    void Perform(void (*operation)(CalculatorState &));
+
+    void ShowGreeting();
+
+private:
+    void ReportFault(const QString &message);
+
+    std::unique_ptr<FieldBoxes> fields;
+};
+
+} // namespace kometa::window
