@@ -26,38 +26,33 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+struct FaceSubstitute
+{
+    Face face;
+    QStringView family;
+    QStringView fallback;
+    QFont::StyleHint hint;
+};
+
 // The layout's faces are rarely installed outside their home platform; each falls back
 // to the metric-compatible or nearest free face.
+constexpr FaceSubstitute Substitutes[] = {
+    { Face::Arial, u"Arial", u"Liberation Sans", QFont::SansSerif },
+    { Face::CourierNew, u"Courier New", u"Liberation Mono", QFont::TypeWriter },
+    { Face::Georgia, u"Georgia", u"DejaVu Serif", QFont::Serif },
+    { Face::MsSansSerif, u"MS Sans Serif", u"Liberation Sans", QFont::SansSerif },
+    { Face::System, u"System", u"Liberation Sans", QFont::SansSerif },
+    { Face::Terminal, u"Terminal", u"DejaVu Sans Mono", QFont::Monospace },
+};
+
 QFont FontFor(const FontSpec &spec)
 {
     QFont font;
-    switch (spec.face) {
-    case Face::Arial:
-        font.setFamilies({ u"Arial"_s, u"Liberation Sans"_s });
-        font.setStyleHint(QFont::SansSerif);
-        break;
-    case Face::CourierNew:
-        font.setFamilies({ u"Courier New"_s, u"Liberation Mono"_s });
-        font.setStyleHint(QFont::TypeWriter);
-        break;
-    case Face::Georgia:
-        font.setFamilies({ u"Georgia"_s, u"DejaVu Serif"_s });
-        font.setStyleHint(QFont::Serif);
-        break;
-    case Face::MsSansSerif:
-        font.setFamilies({ u"MS Sans Serif"_s, u"Liberation Sans"_s });
-        font.setStyleHint(QFont::SansSerif);
-        break;
-    case Face::System:
-        font.setFamilies({ u"System"_s, u"Liberation Sans"_s });
-        font.setStyleHint(QFont::SansSerif);
-        break;
-    case Face::Terminal:
-        font.setFamilies({ u"Terminal"_s, u"DejaVu Sans Mono"_s });
-        font.setStyleHint(QFont::Monospace);
-        break;
-    case Face::None:
-        return font;
+    for (const FaceSubstitute &substitute : Substitutes) {
+        if (substitute.face == spec.face) {
+            font.setFamilies({ substitute.family.toString(), substitute.fallback.toString() });
+            font.setStyleHint(substitute.hint);
+        }
     }
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
