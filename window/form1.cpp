@@ -45,18 +45,18 @@ constexpr FaceSubstitute Substitutes[] = {
     { Face::Terminal, u"Terminal", u"DejaVu Sans Mono", QFont::Monospace },
 };
 
-QFont FontFor(const FontSpec &spec)
+QFont FontFor(const FontSpec &wanted)
 {
     QFont font;
     for (const FaceSubstitute &substitute : Substitutes) {
-        if (substitute.face == spec.face) {
+        if (substitute.face == wanted.face) {
             font.setFamilies({ substitute.family.toString(), substitute.fallback.toString() });
             font.setStyleHint(substitute.hint);
         }
     }
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
     return font;
 }
 
@@ -94,18 +94,18 @@ Qt::CursorShape CursorFor(Pointer pointer)
     return Qt::ArrowCursor;
 }
 
-QWidget *CreateButton(const ControlSpec &spec, QWidget *parent)
+QWidget *CreateButton(const ControlSpec &row, QWidget *parent)
 {
-    auto *button = new QPushButton(FromUtf8(spec.caption), parent);
+    auto *button = new QPushButton(FromUtf8(row.caption), parent);
     // Enter and Escape press nothing in this window.
     button->setAutoDefault(false);
     button->setDefault(false);
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, Qt::white);
     button->setPalette(palette);
-    if (!spec.picture.empty()) {
-        button->setIcon(Picture(spec.picture));
-        button->setIconSize(spec.picture == "arrows.gif" ? QSize(32, 32) : QSize(24, 24));
+    if (!row.picture.empty()) {
+        button->setIcon(Picture(row.picture));
+        button->setIconSize(row.picture == "arrows.gif" ? QSize(32, 32) : QSize(24, 24));
     }
     return button;
 }
@@ -146,24 +146,24 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 
     std::array<QLineEdit *, FieldCount> boxes {};
     QWidget *previous = nullptr;
-    for (const ControlSpec &spec : Controls) {
+    for (const ControlSpec &row : Controls) {
         QWidget *control = nullptr;
-        if (spec.kind == ControlKind::TextBox) {
+        if (row.kind == ControlKind::TextBox) {
             auto *box = new TextBox(this);
-            box->setText(FromUtf8(spec.caption));
-            boxes.at(static_cast<std::size_t>(spec.name.back() - '1')) = box;
+            box->setText(FromUtf8(row.caption));
+            boxes.at(static_cast<std::size_t>(row.name.back() - '1')) = box;
             control = box;
         } else {
-            control = CreateButton(spec, this);
+            control = CreateButton(row, this);
         }
-        control->setObjectName(FromUtf8(spec.name));
-        control->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                             Pixels(spec.height));
-        if (spec.font.face != Face::None)
-            control->setFont(FontFor(spec.font));
-        control->setAccessibleName(FromUtf8(spec.accessibleName));
-        if (spec.pointer != Pointer::Arrow)
-            control->setCursor(CursorFor(spec.pointer));
+        control->setObjectName(FromUtf8(row.name));
+        control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width),
+                             Pixels(row.height));
+        if (row.font.face != Face::None)
+            control->setFont(FontFor(row.font));
+        control->setAccessibleName(FromUtf8(row.accessibleName));
+        if (row.pointer != Pointer::Arrow)
+            control->setCursor(CursorFor(row.pointer));
         if (previous)
             setTabOrder(previous, control);
         previous = control;
