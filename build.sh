@@ -14,6 +14,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QLocale>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(u"example.kometa.Kometa"_s);
     // Results are written with the user's decimal separator; reading always takes a point.
     kometa::window::Form1 form(kometa::window::DecimalSeparatorOf(QLocale::system()));
     form.show();

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the .deb into a brand-new minimal Debian 12 root that has none of the build
+# packages, then starts kometa there under Xvfb and waits for its window. Needs root,
+# debootstrap and the network to the package mirror this machine already uses.
+# Usage: try_in_fresh_root.sh PATH/TO/kometa_VERSION_ARCH.deb
+set -euo pipefail
+deb=$(realpath "$1")
+root=$(mktemp -d /tmp/kometa-root.XXXXXX)
+cleanup() {
+    umount "$root/proc" 2>/dev/null || true
+    rm -rf "$root"
+}
+trap cleanup EXIT
+
+# The same mirror the host's apt is configured with.
+mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
+    grep -E '^(URIs:|deb )' | grep -v security | head -n 1 | awk '{print $2}' || true)
+echo "bootstrapping Debian 12 into $root"
+debootstrap --variant=minbase bookworm "$root" "$mirror" >/dev/null
+mount -t proc proc "$root/proc"
+cp "$deb" "$root/tmp/"
+
+in_root() { chroot "$root" env DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
+in_root apt-get install -y -q --no-install-recommends "/tmp/$(basename "$deb")" >/tmp/kometa-root-install.log
+echo "installed; packages in the root: $(in_root dpkg-query -W | wc -l)"
+in_root dpkg -s g++ cmake qt6-base-dev 2>/dev/null | grep -q '^Package' &&
+    { echo "build packages found in the root"; exit 1; }
+in_root apt-get install -y -q --no-install-recommends xvfb xdotool >/dev/null
+
+in_root sh -c '
+    Xvfb :41 -screen 0 640x480x24 >/dev/null 2>&1 & x=$!
+    sleep 1
+    DISPLAY=:41 LANG=ru_RU.UTF-8 kometa & k=$!
+    for i in $(seq 50); do
+        if DISPLAY=:41 xdotool search --onlyvisible --name ":\\)" >/dev/null 2>&1; then
+            echo "kometa window is shown"; kill $k $x; exit 0
+        fi
+        sleep 0.1
+    done
+    echo "no kometa window"; kill $k $x; exit 1'
