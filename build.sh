@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Brings a fresh Debian 12 or Ubuntu 24.04 machine to a built Kometa, then starts the
-# calculator (./build.sh run) or runs every test (./build.sh test).
+# calculator (./build.sh run) or runs every test (./build.sh test): the Release build's
+# tests, the fuzz targets for KOMETA_FUZZ_SECONDS each (default 60), and the whole suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,6 +17,7 @@ packages=(
     qt6-base-dev libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
+    clang libclang-rt-dev llvm
 )
 
 missing=()
@@ -37,7 +40,12 @@ fi
 cmake --preset default
 cmake --build --preset default
 
-case $action in
-run) exec build/bin/kometa ;;
-test) ctest --preset default ;;
-esac
+if [[ $action == run ]]; then
+    exec build/bin/kometa
+fi
+
+ctest --preset default
+cmake --preset sanitize
+cmake --build --preset sanitize
+tests/fuzz/run.sh build/sanitize "${KOMETA_FUZZ_SECONDS:-60}"
+ctest --preset sanitize

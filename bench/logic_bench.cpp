@@ -103,6 +103,7 @@ void CopyBack(CalculatorState &s) { CopyResultToOperand(s, Field::Text1); }
 void Swap(CalculatorState &s) { SwapOperands(s); }
 void MemoryPlus(CalculatorState &s) { UpdateRegister(s, Field::Text4, RegisterUpdate::Add); }
 void Recall(CalculatorState &s) { RecallRegister(s, Field::Text4); }
+void Normalize(CalculatorState &s) { NormalizeDecimalComma(s, Field::Text1); }
 
 #define KOMETA_BENCH_OPERATION(op)                                                             \
     BENCHMARK_TEMPLATE(BM_Typical, op);                                                        \
@@ -111,6 +112,7 @@ void Recall(CalculatorState &s) { RecallRegister(s, Field::Text4); }
 KOMETA_BENCH_OPERATION(Append);
 KOMETA_BENCH_OPERATION(Negate);
 KOMETA_BENCH_OPERATION(Backspace);
+KOMETA_BENCH_OPERATION(Normalize);
 KOMETA_BENCH_OPERATION(Select);
 KOMETA_BENCH_OPERATION(Toggle);
 KOMETA_BENCH_OPERATION(CopyBack);
