@@ -33,7 +33,7 @@ struct ControlSpec
     int height;
     FontSpec font;
     std::string_view accessibleName; // UTF-8
-    std::string_view picture = {}; // file name; a twice-as-large one has "@2x" before the dot
+    std::string_view picture = {}; // under window/pictures, without the "@2x" or extension
     Pointer pointer = Pointer::Arrow;
 };
 

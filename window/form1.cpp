@@ -6,9 +6,14 @@
 #include "wiring.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <cstring>
 
 namespace kometa::window {
 
@@ -34,8 +39,9 @@ struct FaceSubstitute
     QFont::StyleHint hint;
 };
 
-// The layout's faces are rarely installed outside their home platform; each falls back
-// to the metric-compatible or nearest free face.
+// The layout's faces are rarely installed outside their home platform. The free face that
+// stands in for each comes first: asking for a missing family first makes Qt search
+// fontconfig for substitutes, which costs milliseconds per face at start.
 constexpr FaceSubstitute Substitutes[] = {
     { Face::Arial, u"Arial", u"Liberation Sans", QFont::SansSerif },
     { Face::CourierNew, u"Courier New", u"Liberation Mono", QFont::TypeWriter },
@@ -50,7 +56,7 @@ QFont FontFor(const FontSpec &wanted)
     QFont font;
     for (const FaceSubstitute &substitute : Substitutes) {
         if (substitute.face == wanted.face) {
-            font.setFamilies({ substitute.family.toString(), substitute.fallback.toString() });
+            font.setFamilies({ substitute.fallback.toString(), substitute.family.toString() });
             font.setStyleHint(substitute.hint);
         }
     }
@@ -60,24 +66,39 @@ QFont FontFor(const FontSpec &wanted)
     return font;
 }
 
-// Both scales are added explicitly: an icon that only finds its @2x file by name stays
-// blurry after the window moves to a denser screen.
-QIcon Picture(std::string_view fileName)
+// Pictures are stored as their width and height followed by premultiplied ARGB32 pixels.
+QImage RawPicture(const QString &name)
 {
-    const QString normal = u":/pictures/"_s + FromUtf8(fileName);
-    QString large = normal;
-    large.insert(large.lastIndexOf(u'.'), u"@2x"_s);
-    QIcon icon;
-    icon.addFile(normal);
-    icon.addFile(large);
-    return icon;
+    const QByteArray bytes = QResource(u":/pictures/"_s + name + u".raw"_s).uncompressedData();
+    quint32 size[2] = {};
+    if (bytes.size() >= qsizetype(sizeof size))
+        std::memcpy(size, bytes.constData(), sizeof size);
+    QImage image(static_cast<int>(size[0]), static_cast<int>(size[1]),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.sizeInBytes() != bytes.size() - qsizetype(sizeof size))
+        return {};
+    std::memcpy(image.bits(), bytes.constData() + sizeof size, size_t(image.sizeInBytes()));
+    return image;
 }
 
+// Both scales are added explicitly: an icon that only finds its @2x file by name stays
+// blurry after the window moves to a denser screen.
+void SetPicture(QPushButton *button, std::string_view name)
+{
+    const QImage normal = RawPicture(FromUtf8(name));
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(normal));
+    icon.addPixmap(QPixmap::fromImage(RawPicture(FromUtf8(name) + u"@2x"_s)));
+    button->setIcon(icon);
+    button->setIconSize(normal.size());
+}
+
+// The larger sizes serve the desktop through the installed icon theme.
 QIcon CometIcon()
 {
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128, 256 })
-        icon.addFile(u":/pictures/comet-%1.png"_s.arg(size));
+    for (int size : { 16, 24, 32, 48, 64, 128 })
+        icon.addPixmap(QPixmap::fromImage(RawPicture(u"comet-%1"_s.arg(size))));
     return icon;
 }
 
@@ -104,8 +125,7 @@ QWidget *CreateButton(const ControlSpec &row, QWidget *parent)
     palette.setColor(QPalette::Button, Qt::white);
     button->setPalette(palette);
     if (!row.picture.empty()) {
-        button->setIcon(Picture(row.picture));
-        button->setIconSize(row.picture == "arrows.gif" ? QSize(32, 32) : QSize(24, 24));
+        SetPicture(button, row.picture);
     }
     return button;
 }
