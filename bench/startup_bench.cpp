@@ -63,7 +63,9 @@ int main(int argc, char **argv)
 
     std::vector<double> ratios, rssRatios;
     for (int run = 0; run < runs; ++run) {
-        for (Program &program : programs) {
+        // Each round starts with another program, so that none always follows the same one.
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            Program &program = programs[(k + static_cast<std::size_t>(run)) % programs.size()];
             auto launched = LaunchAndWaitDrawn(server, program.command, std::chrono::seconds(20));
             if (!launched) {
                 std::fprintf(stderr, "%s: no fully drawn window\n", program.name.c_str());

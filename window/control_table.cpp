@@ -12,7 +12,8 @@ constexpr FontSpec Arial12 { Face::Arial, 12, true };
 constexpr FontSpec Keypad { Face::MsSansSerif, 8.25, true };
 constexpr FontSpec Memory { Face::System, 9.75, true };
 constexpr FontSpec Register { Face::Terminal, 9, true };
-constexpr FontSpec NoFont {};
+// The picture buttons show no caption; any face already in use spares loading another.
+constexpr FontSpec NoCaption = Keypad;
 
 } // namespace
 
@@ -30,12 +31,12 @@ const std::array<ControlSpec, 38> Controls = { {
     { "Comcos", Key, "cos", 1200, 720, 375, 375, { Face::Georgia, 9 }, "Косинус" },
     { "Comtg", Key, "tg", 1560, 720, 355, 375, { Face::MsSansSerif, 9.75 }, "Тангенс" },
     { "Comctg", Key, "ctg", 1920, 720, 360, 375, { Face::MsSansSerif, 9.75 }, "Котангенс" },
-    { "Command2", Key, "", 480, 720, 375, 375, NoFont, "Квадратный корень", "sqrt" },
-    { "Command4", Key, "", 2400, 2040, 375, 375, NoFont, "Поменять операнды местами",
+    { "Command2", Key, "", 480, 720, 375, 375, NoCaption, "Квадратный корень", "sqrt" },
+    { "Command4", Key, "", 2400, 2040, 375, 375, NoCaption, "Поменять операнды местами",
       "arrows" },
     { "Command3", Key, "1", 1920, 4080, 375, 375, Keypad, "Результат в первый операнд" },
     { "Command7", Key, "2", 2400, 4080, 375, 375, Keypad, "Результат во второй операнд" },
-    { "Command8", Key, "", 120, 720, 375, 375, NoFont, "Степень", "power" },
+    { "Command8", Key, "", 120, 720, 375, 375, NoCaption, "Степень", "power" },
     { "C1", Key, "1", 240, 3600, 495, 495, Keypad, "Один" },
     { "C3", Key, "3", 1200, 3600, 495, 495, Keypad, "Три" },
     { "C6", Key, "6", 1200, 3120, 495, 495, Keypad, "Шесть" },
@@ -48,7 +49,7 @@ const std::array<ControlSpec, 38> Controls = { {
     { "Command9", Key, "M1+", 1800, 2640, 495, 375, Memory, "Прибавить к памяти 1" },
     { "Command10", Key, "M1-", 1800, 3000, 495, 375, Memory, "Вычесть из памяти 1" },
     { "Text4", Box, " ", 1800, 3400, 975, 270, Register, "Память 1" },
-    { "Command11", Key, "", 840, 4200, 375, 255, NoFont, "Десятичная точка", "point" },
+    { "Command11", Key, "", 840, 4200, 375, 255, NoCaption, "Десятичная точка", "point" },
     { "Command12", Key, "+/-", 1320, 4200, 375, 255, Arial12, "Сменить знак" },
     { "Command13", Key, "<", 2400, 240, 375, 360, Arial975,
       "Стереть последний символ первого операнда", {}, Pointer::Forbidden },

@@ -11,12 +11,12 @@ enum class ControlKind { TextBox, Button };
 enum class Pointer { Arrow, WhatsThis, Forbidden };
 
 // The faces the layout was drawn with; each maps to the nearest face installed here.
-enum class Face { None, Arial, CourierNew, Georgia, MsSansSerif, System, Terminal };
+enum class Face { Arial, CourierNew, Georgia, MsSansSerif, System, Terminal };
 
 struct FontSpec
 {
-    Face face = Face::None;
-    double points = 0;
+    Face face;
+    double points;
     bool bold = false;
     bool italic = false;
 };

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstring>
 
@@ -48,7 +49,7 @@ constexpr FaceSubstitute Substitutes[] = {
     { Face::Georgia, u"Georgia", u"DejaVu Serif", QFont::Serif },
     { Face::MsSansSerif, u"MS Sans Serif", u"Liberation Sans", QFont::SansSerif },
     { Face::System, u"System", u"Liberation Sans", QFont::SansSerif },
-    { Face::Terminal, u"Terminal", u"DejaVu Sans Mono", QFont::Monospace },
+    { Face::Terminal, u"Terminal", u"Liberation Mono", QFont::Monospace },
 };
 
 QFont FontFor(const FontSpec &wanted)
@@ -56,7 +57,7 @@ QFont FontFor(const FontSpec &wanted)
     QFont font;
     for (const FaceSubstitute &substitute : Substitutes) {
         if (substitute.face == wanted.face) {
-            font.setFamilies({ substitute.fallback.toString(), substitute.family.toString() });
+            font.setFamilies({ substitute.fallback.toString() });
             font.setStyleHint(substitute.hint);
         }
     }
@@ -93,11 +94,11 @@ void SetPicture(QPushButton *button, std::string_view name)
     button->setIconSize(normal.size());
 }
 
-// The larger sizes serve the desktop through the installed icon theme.
+// Larger sizes reach the desktop through the installed icon theme.
 QIcon CometIcon()
 {
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128 })
+    for (int size : { 16, 24, 32, 48, 64 })
         icon.addPixmap(QPixmap::fromImage(RawPicture(u"comet-%1"_s.arg(size))));
     return icon;
 }
@@ -157,12 +158,15 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"   :)"_s);
-    setWindowIcon(CometIcon());
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::black);
     setPalette(background);
     setAutoFillBackground(true);
+
+    // Children start with the window's font before they get their own; giving the window a
+    // face the controls use anyway spares loading the default one.
+    setFont(FontFor(Controls.front().font));
 
     std::array<QLineEdit *, FieldCount> boxes {};
     QWidget *previous = nullptr;
@@ -179,8 +183,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
         control->setObjectName(FromUtf8(row.name));
         control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width),
                              Pixels(row.height));
-        if (row.font.face != Face::None)
-            control->setFont(FontFor(row.font));
+        control->setFont(FontFor(row.font));
         control->setAccessibleName(FromUtf8(row.accessibleName));
         if (row.pointer != Pointer::Arrow)
             control->setCursor(CursorFor(row.pointer));
@@ -203,6 +206,17 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 }
 
 Form1::~Form1() = default;
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // The icon is for the task bar and the window switcher, not for the first picture of
+    // the calculator: handing all its sizes to the window system waits until that is drawn.
+    if (!iconSet) {
+        iconSet = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(CometIcon()); });
+    }
+}
 
 void Form1::Perform(void (*operation)(CalculatorState &))
 {

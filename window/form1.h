@@ -31,10 +31,14 @@ public:
 
     void ShowGreeting();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void ReportFault(const QString &message);
 
     std::unique_ptr<FieldBoxes> fields;
+    bool iconSet = false;
 };
 
 } // namespace kometa::window
