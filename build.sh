@@ -18,6 +18,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-dev llvm
+    libx11-dev libxdamage-dev libxtst-dev
 )
 
 missing=()

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Runs every benchmark on a Release build and writes the figures into bench/README.md.
+# Needs Xvfb (apt-get install xvfb); xcalc and galculator are compared when installed.
+# Usage: bench/run_all.sh [STARTUP_RUNS] [CLICKS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-41}
+clicks=${2:-400}
+command -v Xvfb >/dev/null || { echo "Xvfb is missing: apt-get install xvfb" >&2; exit 1; }
+
+cmake --preset default >/dev/null
+cmake --build --preset default >/dev/null
+bin=build/bin
+
+programs=("kometa=$bin/kometa" "reference=$bin/reference_window")
+for peer in xcalc galculator; do
+    if command -v "$peer" >/dev/null; then
+        programs+=("$peer=$(command -v "$peer")")
+    fi
+done
+
+out=bench/README.md
+{
+    cat <<'TEXT'
+# Benchmarks
+
+`bench/run_all.sh` builds the Release preset and writes this file. Nothing here runs with
+the tests.
+
+- `startup_bench` starts its own Xvfb and launches each program in turn, every round
+  starting with the next one. It times from `exec` to the window's MapNotify and to the last
+  drawing (XDamage) of a window whose every pixel has been drawn, once drawing has been
+  quiet for 150 ms; then it reads the idle process's VmRSS. The ratio kometa/reference is
+  taken run by run. `reference_window` is a bare Qt Widgets window of 193 × 353 pixels with
+  6 line edits and 32 push buttons, built with the same flags.
+- `click_bench` clicks `Complus` and `Comminus` in turn through XTest, with 2 and 3 in the
+  operands, and times until the server reports drawing inside the result field.
+- `logic_bench` (Google Benchmark) runs every operation on typical fields and on fields of
+  a million characters, and number reading on ten million.
+
+TEXT
+    echo "Run on $(date -u '+%Y-%m-%d %H:%M UTC'): $(nproc) cores of $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/Mem:/ {print $2}') GiB, $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?')."
+    echo
+    echo "## Start-up"
+    echo
+    echo '```'
+    "$bin/startup_bench" "$runs" "${programs[@]}" 2>/dev/null
+    echo '```'
+    echo
+    echo "## Click to drawn result"
+    echo
+    echo '```'
+    "$bin/click_bench" "$clicks" "$bin/kometa" 2>/dev/null
+    echo '```'
+    echo
+    echo "## Logic"
+    echo
+    echo '```'
+    "$bin/logic_bench" 2>/dev/null |
+        grep -E '^(Benchmark|-|BM_)' | grep -vE 'BM_Typical<(Subtraction|Multiplication|Cosine|Tangent|Cotangent)>'
+    echo '```'
+} > "$out.new"
+mv "$out.new" "$out"
+cat "$out"
