@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the fuzz targets from the calculator's documented examples."""
+"""Writes the starting corpus of the fuzz targets from examples of the calculator's rules."""
 import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -16,7 +16,7 @@ def utf16(text):
 
 def main():
     for i, text in enumerate(TEXTS):
-        with open(os.path.join(HERE, "corpus", "parse_number", f"seed-{i:02}"), "wb") as f:
+        with open(os.path.join(HERE, "corpus", "parse_number", f"example-{i:02}"), "wb") as f:
             f.write(utf16(text))
     # Operation sequences: six field texts in the fuzzer's own alphabet (see
     # operations_fuzz.cpp) from the front; clicks, then the separator, from the back.
@@ -31,7 +31,7 @@ def main():
             data += bytes(alphabet.index(c) for c in text) + b"\\x"
         clicks = list(range(0, 27)) + list(range(26, -1, -1))
         data += bytes(reversed(clicks)) + bytes([i % 2])
-        with open(os.path.join(HERE, "corpus", "operations", f"seed-{i:02}"), "wb") as f:
+        with open(os.path.join(HERE, "corpus", "operations", f"example-{i:02}"), "wb") as f:
             f.write(data)
 
 

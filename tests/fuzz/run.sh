@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a bounded time, starting from the committed seeds; new inputs
+# Runs every fuzz target for a bounded time, starting from the committed corpus; new inputs
 # go to a scratch folder, so the committed corpus stays as it is.
 # Usage: run.sh BUILD_DIR SECONDS_PER_TARGET [extra libFuzzer flags]
 set -euo pipefail

@@ -1,6 +1,6 @@
 // Thousands of random clicks, double clicks, keys and pasted texts on the real window.
-// Seeded: KOMETA_MONKEY_SEED and KOMETA_MONKEY_EVENTS choose the run; a failure or a crash
-// prints the seed and the event it happened in.
+// Repeatable: KOMETA_MONKEY_RUN numbers the random sequence and KOMETA_MONKEY_EVENTS sets
+// its length; a failure or a crash prints the run number and the event it happened in.
 #include "form1.h"
 
 #include <QApplication>
@@ -82,9 +82,9 @@ class MonkeyTest : public QObject
 private slots:
     void randomEventsLoseNothingAndNeverCrash()
     {
-        const unsigned seed = EnvironmentNumber("KOMETA_MONKEY_SEED", 20261207);
+        const unsigned run = EnvironmentNumber("KOMETA_MONKEY_RUN", 20261207);
         const unsigned events = EnvironmentNumber("KOMETA_MONKEY_EVENTS", 20000);
-        std::mt19937 random(seed);
+        std::mt19937 random(run);
         const auto pick = [&](auto size) {
             return static_cast<decltype(size)>(std::uniform_int_distribution<qsizetype>(0, size - 1)(random));
         };
@@ -129,7 +129,7 @@ private slots:
             } else {
                 what = u"key on "_s + control->objectName();
             }
-            std::snprintf(lastEvent, sizeof lastEvent, "seed %u, event %u: %s", seed, event,
+            std::snprintf(lastEvent, sizeof lastEvent, "run %u, event %u: %s", run, event,
                           qPrintable(what));
 
             if (what.startsWith(u"click"_s)) {
@@ -177,8 +177,8 @@ private slots:
             QVERIFY2(form.isVisible(), lastEvent);
         }
         closer.stop();
-        std::printf("monkey: seed %u, %u events, %d boxes closed, %.1f s, peak RSS %ld MiB\n",
-                    seed, events, boxesClosed, clock.elapsed() / 1000.0, PeakRssKiB() / 1024);
+        std::printf("monkey: run %u, %u events, %d boxes closed, %.1f s, peak RSS %ld MiB\n",
+                    run, events, boxesClosed, clock.elapsed() / 1000.0, PeakRssKiB() / 1024);
         QVERIFY2(PeakRssKiB() < RssLimitKiB, "memory grew beyond its bound");
     }
 };
