@@ -36,20 +36,20 @@ struct FaceSubstitute
 {
     Face face;
     QStringView family;
-    QStringView fallback;
     QFont::StyleHint hint;
 };
 
-// The layout's faces are rarely installed outside their home platform. The free face that
-// stands in for each comes first: asking for a missing family first makes Qt search
-// fontconfig for substitutes, which costs milliseconds per face at start.
+// The layout's faces are rarely installed outside their home platform, so each is asked for
+// by the free face that stands in for it, metric-compatible where one exists. Asking for the
+// missing family first would make Qt search fontconfig for substitutes, which costs
+// milliseconds per face at start.
 constexpr FaceSubstitute Substitutes[] = {
-    { Face::Arial, u"Arial", u"Liberation Sans", QFont::SansSerif },
-    { Face::CourierNew, u"Courier New", u"Liberation Mono", QFont::TypeWriter },
-    { Face::Georgia, u"Georgia", u"DejaVu Serif", QFont::Serif },
-    { Face::MsSansSerif, u"MS Sans Serif", u"Liberation Sans", QFont::SansSerif },
-    { Face::System, u"System", u"Liberation Sans", QFont::SansSerif },
-    { Face::Terminal, u"Terminal", u"Liberation Mono", QFont::Monospace },
+    { Face::Arial, u"Liberation Sans", QFont::SansSerif },
+    { Face::CourierNew, u"Liberation Mono", QFont::TypeWriter },
+    { Face::Georgia, u"DejaVu Serif", QFont::Serif },
+    { Face::MsSansSerif, u"Liberation Sans", QFont::SansSerif },
+    { Face::System, u"Liberation Sans", QFont::SansSerif },
+    { Face::Terminal, u"Liberation Mono", QFont::Monospace },
 };
 
 QFont FontFor(const FontSpec &wanted)
@@ -57,7 +57,7 @@ QFont FontFor(const FontSpec &wanted)
     QFont font;
     for (const FaceSubstitute &substitute : Substitutes) {
         if (substitute.face == wanted.face) {
-            font.setFamilies({ substitute.fallback.toString() });
+            font.setFamily(substitute.family.toString());
             font.setStyleHint(substitute.hint);
         }
     }
@@ -125,9 +125,8 @@ QWidget *CreateButton(const ControlSpec &row, QWidget *parent)
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, Qt::white);
     button->setPalette(palette);
-    if (!row.picture.empty()) {
+    if (!row.picture.empty())
         SetPicture(button, row.picture);
-    }
     return button;
 }
 
