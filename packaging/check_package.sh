@@ -16,6 +16,7 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -q "\b$library\b" <<<"$depends" || { echo "missing dependency: $library"; exit 1; }
 done
