@@ -15,11 +15,14 @@ fi
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgtest-dev libbenchmark-dev
-    fonts-liberation fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file
-    clang libclang-rt-dev llvm
     libx11-dev libxdamage-dev libxtst-dev
+    fonts-liberation fonts-dejavu-core
 )
+if [[ $action == test ]]; then
+    # Validators and package tools for the packaging tests; clang for the sanitizers and
+    # the fuzz targets.
+    packages+=(desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev llvm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
