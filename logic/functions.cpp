@@ -29,6 +29,21 @@ bool OperandsTooLongForPower(std::size_t baseLength, std::size_t exponentLength)
     return (baseLength > 3 && exponentLength > 1) || (baseLength > 0 && exponentLength > 2);
 }
 
+// The base raised to the exponent; throws ArithmeticFault where no finite double results.
+double CheckedPower(double base, double exponent)
+{
+    if (base < 0.0 && std::trunc(exponent) != exponent)
+        throw ArithmeticFault(FaultCondition::InvalidArgument);
+    if (base == 0.0 && exponent < 0.0)
+        throw ArithmeticFault(FaultCondition::DivisionByZero);
+    const double power = std::pow(base, exponent);
+    if (std::isnan(power))
+        throw ArithmeticFault(FaultCondition::InvalidArgument);
+    if (std::isinf(power))
+        throw ArithmeticFault(FaultCondition::Overflow);
+    return power;
+}
+
 } // namespace
 
 void Sine(CalculatorState &state)
@@ -65,20 +80,6 @@ void SquareRoot(CalculatorState &state)
     if (x < 0.0)
         return WriteMessage(state, NegativeRootMessage);
     WriteResult(state, std::sqrt(x));
-}
-
-double CheckedPower(double base, double exponent)
-{
-    if (base < 0.0 && std::trunc(exponent) != exponent)
-        throw ArithmeticFault(FaultCondition::InvalidArgument);
-    if (base == 0.0 && exponent < 0.0)
-        throw ArithmeticFault(FaultCondition::DivisionByZero);
-    const double power = std::pow(base, exponent);
-    if (std::isnan(power))
-        throw ArithmeticFault(FaultCondition::InvalidArgument);
-    if (std::isinf(power))
-        throw ArithmeticFault(FaultCondition::Overflow);
-    return power;
 }
 
 void Power(CalculatorState &state)

@@ -23,7 +23,4 @@ void SquareRoot(CalculatorState &state);
 // The first operand raised to the second.
 void Power(CalculatorState &state);
 
-// The base raised to the exponent; throws ArithmeticFault where no finite double results.
-double CheckedPower(double base, double exponent);
-
 } // namespace kometa
