@@ -61,6 +61,8 @@ TEST(BinaryOperations, ComputeFromTheNormalizedOperands)
                      { .text1 = u"2", .text2 = u"5", .text3 = u"-3" }),
             Clicking("quotient", { .text1 = u"7", .text2 = u"2" }, Division,
                      { .text1 = u"7", .text2 = u"2", .text3 = threePointFive }),
+            Clicking("divisor one", { .text1 = u"7", .text2 = u"1" }, Division,
+                     { .text1 = u"7", .text2 = u"1", .text3 = u"7" }),
             Clicking("zero dividend", { .text1 = u"0", .text2 = u"5" }, Division,
                      { .text1 = u"0", .text2 = u"5", .text3 = u"0" }),
             Clicking("typed text", { .text1 = u"12 abc", .text2 = u"x" }, Multiplication,

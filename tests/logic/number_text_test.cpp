@@ -58,6 +58,9 @@ TEST(ParseNumber, ReadsTheLeadingNumberOfAnyText)
         // Too small for a double is zero, not a fault.
         { u"1E-999", 0 },
         { u"-1E-999", 0 },
+        // Zeros before the first significant digit make it smaller, never larger.
+        { u"0." + std::u16string(400, u'0') + u"1", 0 },
+        { u"0." + std::u16string(400, u'0') + u"1E10", 0 },
         { u"100000e-330", 0 },
         { u"1e-99999999999999999999", 0 },
         // Integers after an ampersand.
@@ -73,9 +76,20 @@ TEST(ParseNumber, ReadsTheLeadingNumberOfAnyText)
         { u"&H80000000", -2147483648.0 },
         { u"&HFFFFFFFF", -1 },
         { u"&HFFg", 255 },
+        { u"&HA", 10 },
+        { u"&ha", 10 },
+        { u"&HABCDE", 703710 },
+        { u"&habcde", 703710 },
+        // The characters next to each range of digits end the number.
+        { u"&H1/", 1 },
+        { u"&H1:", 1 },
+        { u"&H1@", 1 },
+        { u"&H1`", 1 },
         { u"&O17", 15 },
         { u"&o777", 511 },
         { u"&O8", 0 },
+        { u"&O18", 1 },
+        { u"&O79", 7 },
         { u"&O177777", -1 },
         { u"&H", 0 },
         { u"&Hxyz", 0 },
@@ -87,6 +101,10 @@ TEST(ParseNumber, ReadsTheLeadingNumberOfAnyText)
         SCOPED_TRACE("text '" + Utf8(row.text) + "'");
         EXPECT_EQ(ParseNumber(row.text), row.value);
     }
+    // A view ends where it says, even when its buffer goes on.
+    EXPECT_EQ(ParseNumber(std::u16string_view(u"15").substr(0, 1)), 1);
+    EXPECT_EQ(ParseNumber(std::u16string_view(u"2E5").substr(0, 2)), 2);
+    EXPECT_EQ(ParseNumber(std::u16string_view(u"&H1F").substr(0, 3)), 1);
 }
 
 TEST(ParseNumber, FaultsOnNumbersBeyondTheRangeOfADouble)

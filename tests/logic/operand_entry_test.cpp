@@ -82,6 +82,13 @@ TEST(DeleteLastCharacter, ShortensTheFieldOfItsButton)
           { .text1 = u"12", .text2 = u"3" } },
         // Half a surrogate pair would be a broken character.
         { "whole surrogate pair", { .text1 = u"1\U0001F600" }, first, { .text1 = u"1" } },
+        { "first pair of the range", { .text1 = u"1\U00010000" }, first, { .text1 = u"1" } },
+        { "last pair of the range", { .text1 = u"1\U0010FFFF" }, first, { .text1 = u"1" } },
+        { "only a pair", { .text1 = u"\U0001F600" }, first, {} },
+        { "digit after a lone high surrogate", { .text1 = u"1\xD83D" u"7" }, first,
+          { .text1 = u"1\xD83D" } },
+        { "private use after a high surrogate", { .text1 = u"1\xD83D\xE000" }, first,
+          { .text1 = u"1\xD83D" } },
         { "lone high surrogate", { .text1 = u"1\xD83D" }, first, { .text1 = u"1" } },
         { "lone low surrogate", { .text1 = u"1\xDE00" }, first, { .text1 = u"1" } },
     });
