@@ -18,8 +18,10 @@ constexpr FontSpec NoCaption = Keypad;
 } // namespace
 
 const std::array<ControlSpec, 38> Controls = { {
-    { "Text1", Box, "", 120, 240, 2175, 360, Arial975, "Первый операнд" },
-    { "Text2", Box, "", 120, 1320, 2175, 375, Arial975, "Второй операнд" },
+    { "Text1", Box, "", 120, 240, 2175, 360, Arial975, "Первый операнд", {}, Pointer::Arrow,
+      "Нажатие очищает первый операнд и делает его активным" },
+    { "Text2", Box, "", 120, 1320, 2175, 375, Arial975, "Второй операнд", {}, Pointer::Arrow,
+      "Нажатие очищает второй операнд и делает его активным" },
     { "Text3", Box, "", 480, 4530, 2295, 525, Arial12, "Результат" },
     { "Command1", Key, "=", 120, 4560, 255, 480, { Face::Arial, 12, true, true }, "Приветствие",
       {}, Pointer::WhatsThis },
@@ -48,7 +50,8 @@ const std::array<ControlSpec, 38> Controls = { {
     { "C7", Key, "7", 240, 2640, 495, 495, Keypad, "Семь" },
     { "Command9", Key, "M1+", 1800, 2640, 495, 375, Memory, "Прибавить к памяти 1" },
     { "Command10", Key, "M1-", 1800, 3000, 495, 375, Memory, "Вычесть из памяти 1" },
-    { "Text4", Box, " ", 1800, 3400, 975, 270, Register, "Память 1" },
+    { "Text4", Box, " ", 1800, 3400, 975, 270, Register, "Память 1", {}, Pointer::Arrow,
+      "Нажатие или Enter переносит память 1 в результат и очищает её", EnterKey::Clicks },
     { "Command11", Key, "", 840, 4200, 375, 255, NoCaption, "Десятичная точка", "point" },
     { "Command12", Key, "+/-", 1320, 4200, 375, 255, Arial12, "Сменить знак" },
     { "Command13", Key, "<", 2400, 240, 375, 360, Arial975,
@@ -57,10 +60,12 @@ const std::array<ControlSpec, 38> Controls = { {
       "Стереть последний символ второго операнда", {}, Pointer::Forbidden },
     { "Command16", Key, "M2-", 2280, 3000, 495, 375, Memory, "Память 2 минус первый операнд" },
     { "Command17", Key, "M2+", 2280, 2640, 495, 375, Memory, "Прибавить к памяти 2" },
-    { "Text5", Box, " ", 1800, 3720, 975, 255, Register, "Память 2" },
+    { "Text5", Box, " ", 1800, 3720, 975, 255, Register, "Память 2", {}, Pointer::Arrow,
+      "Нажатие или Enter переносит память 2 в результат и очищает её", EnterKey::Clicks },
     { "Command18", Key, "0", 240, 4080, 495, 375, Keypad, "Ноль" },
     { "Text6", Box, "1", 2520, 720, 255, 405, { Face::MsSansSerif, 13.5, true },
-      "Активный операнд" },
+      "Активный операнд", {}, Pointer::Arrow,
+      "Нажатие или Enter переключает активный операнд между 1 и 2", EnterKey::Clicks },
 } };
 
 } // namespace kometa::window

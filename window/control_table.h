@@ -9,6 +9,9 @@ namespace kometa::window {
 
 enum class ControlKind { TextBox, Button };
 enum class Pointer { Arrow, WhatsThis, Forbidden };
+// Whether Enter in a focused text box performs its click. Only where nothing is typed, so
+// that Enter can never empty a number the user has just entered.
+enum class EnterKey { Ignored, Clicks };
 
 // The faces the layout was drawn with; each maps to the nearest face installed here.
 enum class Face { Arial, CourierNew, Georgia, MsSansSerif, System, Terminal };
@@ -35,6 +38,8 @@ struct ControlSpec
     std::string_view accessibleName; // UTF-8
     std::string_view picture = {}; // under window/pictures, without the "@2x" or extension
     Pointer pointer = Pointer::Arrow;
+    std::string_view clickDescription = {}; // UTF-8; what a wired text box's click does
+    EnterKey enter = EnterKey::Ignored;
 };
 
 inline constexpr int TwipsPerPixel = 15;

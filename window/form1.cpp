@@ -1,10 +1,14 @@
 #include "form1.h"
 
+#include "button_faces.h"
 #include "control_table.h"
 #include "field_boxes.h"
 #include "text_box.h"
+#include "text_box_accessible.h"
 #include "wiring.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -122,9 +126,7 @@ QWidget *CreateButton(const ControlSpec &row, QWidget *parent)
     // Enter and Escape press nothing in this window.
     button->setAutoDefault(false);
     button->setDefault(false);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    button->setPalette(palette);
+    button->setPalette(WhiteFacePalette(QApplication::palette(button)));
     if (!row.picture.empty())
         SetPicture(button, row.picture);
     return button;
@@ -155,7 +157,11 @@ char16_t DecimalSeparatorOf(const QLocale &locale)
 
 Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 {
+    InstallTextBoxAccessibility();
     setObjectName(u"Form1"_s);
+    // The layout is a picture of a keypad: a right-to-left language must not mirror its
+    // captions ("<", "M1+", "+/-") or the place of its fields.
+    setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(u"   :)"_s);
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     QPalette background = palette();
@@ -174,6 +180,8 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
         if (row.kind == ControlKind::TextBox) {
             auto *box = new TextBox(this);
             box->setText(FromUtf8(row.caption));
+            box->SetEnterClicks(row.enter == EnterKey::Clicks);
+            box->setAccessibleDescription(FromUtf8(row.clickDescription));
             boxes.at(static_cast<std::size_t>(row.name.back() - '1')) = box;
             control = box;
         } else {
@@ -205,6 +213,17 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 }
 
 Form1::~Form1() = default;
+
+void Form1::changeEvent(QEvent *event)
+{
+    // A theme switched while the calculator runs must not leave light captions on white;
+    // the window's own palette changes with the application's.
+    if (event->type() == QEvent::PaletteChange) {
+        for (QPushButton *button : findChildren<QPushButton *>())
+            button->setPalette(WhiteFacePalette(QApplication::palette(button)));
+    }
+    QWidget::changeEvent(event);
+}
 
 void Form1::paintEvent(QPaintEvent *event)
 {

@@ -32,6 +32,7 @@ public:
     void ShowGreeting();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "toolkit_translation.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -10,8 +11,10 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(u"example.kometa.Kometa"_s);
+    const QLocale locale = QLocale::system();
+    kometa::window::InstallToolkitTranslation(locale.uiLanguages().value(0));
     // Results are written with the user's decimal separator; reading always takes a point.
-    kometa::window::Form1 form(kometa::window::DecimalSeparatorOf(QLocale::system()));
+    kometa::window::Form1 form(kometa::window::DecimalSeparatorOf(locale));
     form.show();
     return application.exec();
 }

@@ -1,5 +1,7 @@
 #include "text_box.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include <limits>
@@ -11,6 +13,31 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
     // QLineEdit would cut every text at 32767 characters, silently losing what was typed
     // or computed.
     setMaxLength(std::numeric_limits<int>::max());
+}
+
+bool TextBox::HasClick() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TextBox::clicked));
+}
+
+void TextBox::Click()
+{
+    setFocus(Qt::OtherFocusReason);
+    emit clicked();
+}
+
+QRect TextBox::CharacterRect(int offset) const
+{
+    const QString content = text();
+    if (offset < 0 || offset >= content.size())
+        return {};
+    // The caret's place is the one Qt knows after scrolling; every other character is
+    // measured from it.
+    const QFontMetrics metrics(font());
+    const QRect caret = cursorRect();
+    const int x = caret.center().x() + metrics.horizontalAdvance(content.left(offset))
+            - metrics.horizontalAdvance(content.left(cursorPosition()));
+    return { x, caret.top(), metrics.horizontalAdvance(content.mid(offset, 1)), metrics.height() };
 }
 
 void TextBox::mousePressEvent(QMouseEvent *event)
@@ -27,6 +54,18 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
     pressed = false;
     if (click)
         emit clicked();
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enterClicks && enter && plain && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 } // namespace kometa::window

@@ -1,15 +1,20 @@
 // The window as a user meets it: real mouse and key events on the controls, modal boxes
 // read and closed by the test.
+#include "button_faces.h"
 #include "form1.h"
+#include "toolkit_translation.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <optional>
@@ -20,6 +25,9 @@ using kometa::window::Form1;
 namespace {
 
 const char *const FieldNames[] = { "Text1", "Text2", "Text3", "Text4", "Text5", "Text6" };
+
+// The ways a user reaches a control's operation.
+enum class Gesture { Mouse, Enter, KeypadEnter, ScreenReader };
 
 struct SeenBox
 {
@@ -53,6 +61,8 @@ std::optional<SeenBox> CloseBoxesDuring(const std::function<void()> &action)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Gesture)
+
 class Form1Test : public QObject
 {
     Q_OBJECT
@@ -83,6 +93,52 @@ private:
         QWidget *control = Control(name);
         QVERIFY2(control, qPrintable(name));
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    }
+
+    void Reach(const QString &name, Gesture gesture)
+    {
+        QWidget *control = Control(name);
+        QVERIFY2(control, qPrintable(name));
+        switch (gesture) {
+        case Gesture::Mouse:
+            return Click(name);
+        case Gesture::Enter:
+        case Gesture::KeypadEnter:
+            control->setFocus();
+            return gesture == Gesture::Enter
+                    ? QTest::keyClick(control, Qt::Key_Return)
+                    : QTest::keyClick(control, Qt::Key_Enter, Qt::KeypadModifier);
+        case Gesture::ScreenReader: {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible && accessible->actionInterface());
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            // Qt presses a button for a moment before it clicks.
+            if (auto *button = qobject_cast<QPushButton *>(control))
+                QTRY_VERIFY(!button->isDown());
+        }
+        }
+    }
+
+    // Opens a text box's context menu with a right click through the window system, as
+    // the platform delivers it, and reads the menu's entries without their accelerators.
+    QStringList ContextMenuTexts(QWidget *box)
+    {
+        QStringList texts;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions())
+                if (!action->isSeparator())
+                    texts << action->text().remove(u'&').section(u'\t', 0, 0);
+            menu->close();
+        });
+        poll.start(5);
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {},
+                          box->mapTo(form.get(), box->rect().center()));
+        [[maybe_unused]] const bool opened = QTest::qWaitFor([&] { return !texts.isEmpty(); }, 2000);
+        return texts;
     }
 
 private slots:
@@ -180,11 +236,16 @@ private slots:
     void everyWiredClickRunsItsOperation_data()
     {
         QTest::addColumn<QString>("control");
+        QTest::addColumn<Gesture>("gesture");
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
         const QStringList start { "", "", "", " ", " ", "1" };
         const auto row = [](const char *name, QStringList before, QStringList after) {
-            QTest::newRow(name) << QString::fromLatin1(name) << before << after;
+            QTest::newRow(name) << QString::fromLatin1(name) << Gesture::Mouse << before << after;
+        };
+        const auto without = [](const char *name, const char *control, Gesture gesture,
+                                QStringList before, QStringList after) {
+            QTest::newRow(name) << QString::fromLatin1(control) << gesture << before << after;
         };
         const char *const digits[] = { "C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9" };
         for (int digit = 1; digit <= 9; ++digit) {
@@ -225,15 +286,41 @@ private slots:
         row("Text5", { "", "", "x", " ", "4,5", "1" }, { "", "", "4,5", " ", "", "1" });
         // Nothing is wired to the result field.
         row("Text3", { "1", "2", "3", "4", "5", "2" }, { "1", "2", "3", "4", "5", "2" });
+
+        // Without a mouse: Enter only where nothing is typed, and a screen reader's action.
+        const QStringList typed { "123", "4", "5", "6", "7", "2" };
+        without("Text4 by Enter", "Text4", Gesture::Enter, typed,
+                { "123", "4", "6", "", "7", "2" });
+        without("Text5 by keypad Enter", "Text5", Gesture::KeypadEnter, typed,
+                { "123", "4", "7", "6", "", "2" });
+        without("Text6 by Enter", "Text6", Gesture::Enter, typed, { "123", "4", "5", "6", "7", "1" });
+        without("Text1 by Enter keeps its number", "Text1", Gesture::Enter, typed, typed);
+        without("Text2 by keypad Enter keeps its number", "Text2", Gesture::KeypadEnter, typed,
+                typed);
+        without("Text3 by Enter", "Text3", Gesture::Enter, typed, typed);
+        without("Text1 by screen reader", "Text1", Gesture::ScreenReader, typed,
+                { "", "4", "5", "6", "7", "1" });
+        without("Text2 by screen reader", "Text2", Gesture::ScreenReader, typed,
+                { "123", "", "5", "6", "7", "2" });
+        without("Text4 by screen reader", "Text4", Gesture::ScreenReader, typed,
+                { "123", "4", "6", "", "7", "2" });
+        without("Text5 by screen reader", "Text5", Gesture::ScreenReader, typed,
+                { "123", "4", "7", "6", "", "2" });
+        without("Text6 by screen reader", "Text6", Gesture::ScreenReader, typed,
+                { "123", "4", "5", "6", "7", "1" });
+        without("Text3 by screen reader", "Text3", Gesture::ScreenReader, typed, typed);
+        without("C5 by screen reader", "C5", Gesture::ScreenReader, typed,
+                { "123", "45", "5", "6", "7", "2" });
     }
 
     void everyWiredClickRunsItsOperation()
     {
         QFETCH(QString, control);
+        QFETCH(Gesture, gesture);
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         SetFields(before);
-        Click(control);
+        Reach(control, gesture);
         QCOMPARE(Fields(), after);
     }
 
@@ -393,6 +480,103 @@ private slots:
             if (!control->accessibleName().isEmpty())
                 names.insert(control->accessibleName());
         QCOMPARE(names.size(), 38);
+        // Every box keeps a line edit's text and editing for assistive technology; a wired
+        // one says what its action does.
+        for (const char *name : FieldNames) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Box(name));
+            QVERIFY(box && box->textInterface() && box->editableTextInterface());
+            QCOMPARE(box->role(), QAccessible::EditableText);
+            QCOMPARE(box->text(QAccessible::Value), Box(name)->text());
+            const bool wired = QByteArray(name) != "Text3";
+            QCOMPARE(box->actionInterface()->actionNames().contains(
+                             QAccessibleActionInterface::pressAction()),
+                     wired);
+            QCOMPARE(!box->text(QAccessible::Description).isEmpty(), wired);
+        }
+    }
+
+    void toolkitTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("paste");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("Russian") << u"ru-RU"_s << u"Вставить"_s << false;
+        QTest::newRow("English") << u"en_US"_s << u"Paste"_s << false;
+        QTest::newRow("no translation") << u"xx_YY"_s << u"Paste"_s << false;
+        QTest::newRow("Hebrew") << u"he_IL"_s << QString() << true;
+    }
+
+    void toolkitTextsFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, paste);
+        QFETCH(bool, rightToLeft);
+        QTranslator *translator = kometa::window::InstallToolkitTranslation(language);
+        const auto uninstall = qScopeGuard([translator] {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        });
+        // The application follows the language; the keypad does not mirror.
+        QTRY_COMPARE(QApplication::layoutDirection(),
+                     rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        for (QWidget *control : form->findChildren<QWidget *>())
+            QVERIFY2(!control->isRightToLeft(), qPrintable(control->objectName()));
+        if (!paste.isEmpty()) {
+            const QStringList texts = ContextMenuTexts(Box("Text1"));
+            QVERIFY2(texts.contains(paste), qPrintable(texts.join(u", ")));
+        }
+    }
+
+    void captionsStayReadableOnWhiteFaces_data()
+    {
+        QTest::addColumn<QColor>("platformCaption");
+        QTest::addColumn<QColor>("caption");
+        QTest::newRow("dark theme's light text") << QColor(0xeeeeec) << QColor(Qt::black);
+        QTest::newRow("grey of 4.48:1") << QColor(0x777777) << QColor(Qt::black);
+        QTest::newRow("light theme's dark grey kept") << QColor(0x2e3436) << QColor(0x2e3436);
+        QTest::newRow("grey of 4.54:1 kept") << QColor(0x767676) << QColor(0x767676);
+    }
+
+    void captionsStayReadableOnWhiteFaces()
+    {
+        QFETCH(QColor, platformCaption);
+        QFETCH(QColor, caption);
+        QCOMPARE(qRound(kometa::window::ContrastRatio(Qt::black, Qt::white) * 100), 2100);
+        QCOMPARE(qRound(kometa::window::ContrastRatio(QColor(0x767676), Qt::white) * 100), 454);
+        const QPalette original = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+        QPalette theme = original;
+        theme.setColor(QPalette::ButtonText, platformCaption);
+        theme.setColor(QPalette::Button, QColor(0x353535));
+        theme.setColor(QPalette::Base, QColor(0x2d2d2d));
+        theme.setColor(QPalette::Text, QColor(0xeeeeec));
+        // A theme switched while the window is open, and a window opened under it.
+        QApplication::setPalette(theme);
+        Form1 opened(u',');
+        opened.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&opened));
+        for (Form1 *window : { form.get(), &opened }) {
+            for (QPushButton *button : window->findChildren<QPushButton *>()) {
+                QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::white));
+                QCOMPARE(button->palette().color(QPalette::ButtonText), caption);
+                // What is drawn: the darkest pixel inside the frame is the caption's.
+                // Smoothing lightens thin strokes, so only a caption well above the
+                // threshold is held to it in pixels.
+                if (button->text().isEmpty() || kometa::window::ContrastRatio(caption, Qt::white) < 7)
+                    continue;
+                const QImage face = button->grab().toImage().copy(button->rect().adjusted(3, 3, -3, -3));
+                QColor darkest = Qt::white;
+                for (int y = 0; y < face.height(); ++y)
+                    for (int x = 0; x < face.width(); ++x)
+                        if (qGray(face.pixel(x, y)) < qGray(darkest.rgb()))
+                            darkest = face.pixel(x, y);
+                QVERIFY2(kometa::window::ContrastRatio(darkest, Qt::white) >= 4.5,
+                         qPrintable(button->objectName() + u' ' + darkest.name()));
+            }
+            // The text boxes keep the platform's colours.
+            QCOMPARE(window->findChild<QLineEdit *>("Text1")->palette().color(QPalette::Base),
+                     QColor(0x2d2d2d));
+        }
     }
 };
 

@@ -1,0 +1,160 @@
+#!/usr/bin/python3
+# The calculator as a screen reader meets it: the real program under Xvfb, read and driven
+# through the accessibility bus only. Run inside dbus-run-session with the path of kometa.
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+# Newer releases renamed some calls and mark the old names deprecated; both are fine here.
+warnings.simplefilter("ignore", DeprecationWarning)
+ACTION_NAME = getattr(Atspi.Action, "get_name", None) or Atspi.Action.get_action_name
+
+# In tab order: the role and the spoken name of every control.
+BOX, BUTTON = "text", "push button"
+CONTROLS = [
+    (BOX, "Первый операнд"), (BOX, "Второй операнд"), (BOX, "Результат"),
+    (BUTTON, "Приветствие"), (BUTTON, "Сложить"), (BUTTON, "Вычесть"), (BUTTON, "Разделить"),
+    (BUTTON, "Умножить"), (BUTTON, "Синус"), (BUTTON, "Косинус"), (BUTTON, "Тангенс"),
+    (BUTTON, "Котангенс"), (BUTTON, "Квадратный корень"), (BUTTON, "Поменять операнды местами"),
+    (BUTTON, "Результат в первый операнд"), (BUTTON, "Результат во второй операнд"),
+    (BUTTON, "Степень"), (BUTTON, "Один"), (BUTTON, "Три"), (BUTTON, "Шесть"), (BUTTON, "Пять"),
+    (BUTTON, "Четыре"), (BUTTON, "Два"), (BUTTON, "Девять"), (BUTTON, "Восемь"),
+    (BUTTON, "Семь"), (BUTTON, "Прибавить к памяти 1"), (BUTTON, "Вычесть из памяти 1"),
+    (BOX, "Память 1"), (BUTTON, "Десятичная точка"), (BUTTON, "Сменить знак"),
+    (BUTTON, "Стереть последний символ первого операнда"),
+    (BUTTON, "Стереть последний символ второго операнда"),
+    (BUTTON, "Память 2 минус первый операнд"), (BUTTON, "Прибавить к памяти 2"),
+    (BOX, "Память 2"), (BUTTON, "Ноль"), (BOX, "Активный операнд"),
+]
+FIELDS = {"Text1": 0, "Text2": 1, "Text3": 2, "Text4": 28, "Text5": 35, "Text6": 37}
+
+
+def start(command, **kwargs):
+    return subprocess.Popen(command, stdin=subprocess.DEVNULL, **kwargs)
+
+
+def find_window(deadline):
+    desktop = Atspi.get_desktop(0)
+    while time.monotonic() < deadline:
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app and app.get_name() == "kometa" and app.get_child_count() > 0:
+                window = app.get_child_at_index(0)
+                if window.get_child_count() == len(CONTROLS):
+                    return window
+        time.sleep(0.1)
+    raise AssertionError("kometa did not appear on the accessibility bus")
+
+
+class Calculator:
+    def __init__(self, window):
+        self.controls = [window.get_child_at_index(i) for i in range(len(CONTROLS))]
+
+    def actions(self, index):
+        control = self.controls[index]
+        return [ACTION_NAME(control, i) for i in range(Atspi.Action.get_n_actions(control))]
+
+    def act(self, index, name="Press"):
+        control = self.controls[index]
+        Atspi.Action.do_action(control, self.actions(index).index(name))
+
+    def press(self, name):
+        self.act([spoken for _, spoken in CONTROLS].index(name))
+
+    def field(self, name):
+        return Atspi.Text.get_text(self.controls[FIELDS[name]], 0, -1)
+
+    def set_field(self, name, text):
+        assert Atspi.EditableText.set_text_contents(self.controls[FIELDS[name]], text)
+
+    def expect(self, step, **fields):
+        # The bus answers asynchronously to the program's own event loop.
+        deadline = time.monotonic() + 5
+        while True:
+            seen = {name: self.field(name) for name in fields}
+            if seen == fields:
+                return
+            if time.monotonic() > deadline:
+                raise AssertionError(f"after {step}: expected {fields}, saw {seen}")
+            time.sleep(0.02)
+
+
+def check(calculator):
+    for index, (role, name) in enumerate(CONTROLS):
+        control = calculator.controls[index]
+        assert (control.get_role_name(), control.get_name()) == (role, name), \
+            f"control {index}: {control.get_role_name()!r} {control.get_name()!r}"
+        if role == BOX:
+            wired = index != FIELDS["Text3"]
+            assert ("Press" in calculator.actions(index)) == wired, f"{name}: {calculator.actions(index)}"
+            assert "SetFocus" in calculator.actions(index), name
+            assert bool(control.get_description()) == wired, name
+
+    calculator.expect("start", Text1="", Text2="", Text3="", Text4=" ", Text5=" ", Text6="1")
+    for name in ("Один", "Два", "Десятичная точка", "Пять"):
+        calculator.press(name)
+    calculator.expect("1, 2, point, 5", Text1="12.5")
+    calculator.set_field("Text2", "4")
+    calculator.press("Разделить")
+    calculator.expect("12.5 : 4", Text2="4", Text3="3,125")
+
+    calculator.act(FIELDS["Text6"])
+    calculator.expect("the indicator's action", Text6="2")
+    calculator.press("Семь")
+    calculator.expect("7 into the second operand", Text2="47")
+    calculator.act(FIELDS["Text1"])
+    calculator.expect("the first operand's action", Text1="", Text2="47", Text6="1")
+    calculator.press("Девять")
+    calculator.press("Прибавить к памяти 1")
+    calculator.press("Прибавить к памяти 2")
+    calculator.expect("M1+ and M2+", Text1="9", Text4="9", Text5="9")
+    calculator.act(FIELDS["Text4"])
+    calculator.expect("the first register's action", Text3="9", Text4="")
+    calculator.set_field("Text5", "2,5")
+    calculator.act(FIELDS["Text5"])
+    calculator.expect("the second register's action", Text3="2,5", Text5="")
+    calculator.act(FIELDS["Text2"])
+    calculator.expect("the second operand's action", Text1="9", Text2="", Text6="2")
+    # Nothing is wired to the result: focusing it changes no field.
+    calculator.act(FIELDS["Text3"], "SetFocus")
+    calculator.expect("focus on the result", Text1="9", Text2="", Text3="2,5", Text6="2")
+
+
+def main():
+    kometa = sys.argv[1]
+    read_display, write_display = os.pipe()
+    xvfb = start(["Xvfb", "-displayfd", str(write_display), "-screen", "0", "640x480x24",
+                  "-nolisten", "tcp"], pass_fds=(write_display,))
+    os.close(write_display)
+    display = ":" + os.read(read_display, 16).decode().strip()
+    os.close(read_display)
+    environment = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+                       XDG_RUNTIME_DIR=tempfile.mkdtemp(),
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="ru_RU.UTF-8",
+                       LC_ALL="ru_RU.UTF-8")
+    launcher = start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                     env=environment)
+    program = None
+    try:
+        program = start([kometa], env=environment)
+        calculator = Calculator(find_window(time.monotonic() + 20))
+        check(calculator)
+        assert program.poll() is None, "kometa ended"
+    finally:
+        for process in (program, launcher, xvfb):
+            if process and process.poll() is None:
+                process.terminate()
+                process.wait(10)
+    print("accessibility bus: 38 controls, 5 box actions: 1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main()
