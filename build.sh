@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Brings a fresh Debian 12 or Ubuntu 24.04 machine to a built Kometa, then starts the
-# calculator (./build.sh run) or runs every test (./build.sh test): the Release build's
-# tests, the fuzz targets for KOMETA_FUZZ_SECONDS each (default 60), and the whole suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Brings a fresh Debian 12 or 13 machine to a built Kometa, then starts the calculator
+# (./build.sh run) or runs every test (./build.sh test): the Release build's tests, the
+# fuzz targets for KOMETA_FUZZ_SECONDS each (default 60), and the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,16 +12,23 @@ if [[ $action != run && $action != test ]]; then
     exit 2
 fi
 
+# What building and running the calculator needs: the compiler, Qt, the faces that stand in
+# for the layout's fonts, and Qt's own texts in the user's language.
 packages=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev libgtest-dev libbenchmark-dev
-    libx11-dev libxdamage-dev libxtst-dev
-    fonts-liberation fonts-dejavu-core
+    g++ cmake ninja-build qt6-base-dev
+    fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 if [[ $action == test ]]; then
-    # Validators and package tools for the packaging tests; clang for the sanitizers and
-    # the fuzz targets.
-    packages+=(desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev llvm)
+    packages+=(
+        # Test frameworks, and the X libraries of the benchmarks that are built with them.
+        libgtest-dev libbenchmark-dev pkg-config libx11-dev libxdamage-dev libxtst-dev
+        # The real program on the accessibility bus under an X server.
+        xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+        # Validators and package tools for the packaging tests.
+        desktop-file-utils appstream dpkg-dev file
+        # The sanitizers and the fuzz targets.
+        clang libclang-rt-dev llvm
+    )
 fi
 
 missing=()
@@ -41,13 +48,15 @@ if ((${#missing[@]})); then
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset default
-cmake --build --preset default
-
 if [[ $action == run ]]; then
+    # Only the calculator: no tests, fuzz targets or benchmarks.
+    cmake --preset default -DBUILD_TESTING=OFF -DKOMETA_BUILD_BENCHMARKS=OFF
+    cmake --build --preset default --target kometa
     exec build/bin/kometa
 fi
 
+cmake --preset default -DBUILD_TESTING=ON -DKOMETA_BUILD_BENCHMARKS=ON
+cmake --build --preset default
 ctest --preset default
 cmake --preset sanitize
 cmake --build --preset sanitize

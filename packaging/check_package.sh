@@ -16,9 +16,29 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    grep -q "\b$library\b" <<<"$depends" || { echo "missing dependency: $library"; exit 1; }
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+for package in qt6-translations-l10n qt6-wayland; do
+    grep -q "\b$package\b" <<<"$recommends" || { echo "not recommended: $package"; exit 1; }
+done
+# Every library the executable links must come from a package the Depends line names. The
+# package is found by the library, not by a fixed name: a release may rename the package
+# that ships it (libqt6core6 became libqt6core6t64 with 64-bit time_t).
+owner() {
+    local path=$1 candidate found
+    # With /usr merged, dpkg may know a library under either of its two paths.
+    for candidate in "$path" "$(realpath "$path")" "/usr${path#/usr}" "${path#/usr}"; do
+        found=$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1)
+        [[ -n $found ]] && { echo "$found"; return; }
+    done
+}
+for library in $(readelf -d "$build/bin/kometa" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    path=$(ldd "$build/bin/kometa" | awk -v lib="$library" '$1 == lib { print $3 }')
+    package=$(owner "$path")
+    [[ -n $package ]] || { echo "no package ships $library ($path)"; exit 1; }
+    tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | grep -qxF "$package" ||
+        { echo "missing dependency: $package for $library"; exit 1; }
+    echo "$library: $package"
 done
 
 dpkg-deb -x "$deb" "$work/root"
