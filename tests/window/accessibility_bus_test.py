@@ -18,7 +18,7 @@ warnings.simplefilter("ignore", DeprecationWarning)
 ACTION_NAME = getattr(Atspi.Action, "get_name", None) or Atspi.Action.get_action_name
 
 # In tab order: the role and the spoken name of every control.
-BOX, BUTTON = "text", "push button"
+BOX, BUTTON = Atspi.Role.TEXT, Atspi.Role.PUSH_BUTTON
 CONTROLS = [
     (BOX, "Первый операнд"), (BOX, "Второй операнд"), (BOX, "Результат"),
     (BUTTON, "Приветствие"), (BUTTON, "Сложить"), (BUTTON, "Вычесть"), (BUTTON, "Разделить"),
@@ -90,7 +90,7 @@ class Calculator:
 def check(calculator):
     for index, (role, name) in enumerate(CONTROLS):
         control = calculator.controls[index]
-        assert (control.get_role_name(), control.get_name()) == (role, name), \
+        assert (control.get_role(), control.get_name()) == (role, name), \
             f"control {index}: {control.get_role_name()!r} {control.get_name()!r}"
         if role == BOX:
             wired = index != FIELDS["Text3"]
