@@ -15,7 +15,7 @@ fi
 # What building and running the calculator needs: the compiler, Qt, the faces that stand in
 # for the layout's fonts, and Qt's own texts in the user's language.
 packages=(
-    g++ cmake ninja-build qt6-base-dev
+    g++ cmake ninja-build qt6-base-dev libfontconfig-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 if [[ $action == test ]]; then

@@ -192,8 +192,6 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
                              Pixels(row.height));
         control->setFont(FontFor(row.font));
         control->setAccessibleName(FromUtf8(row.accessibleName));
-        if (row.pointer != Pointer::Arrow)
-            control->setCursor(CursorFor(row.pointer));
         if (previous)
             setTabOrder(previous, control);
         previous = control;
@@ -228,11 +226,18 @@ void Form1::changeEvent(QEvent *event)
 void Form1::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    // The icon is for the task bar and the window switcher, not for the first picture of
-    // the calculator: handing all its sizes to the window system waits until that is drawn.
-    if (!iconSet) {
-        iconSet = true;
-        QTimer::singleShot(0, this, [this] { setWindowIcon(CometIcon()); });
+    // The icon is for the task bar and the window switcher and the pointers are for a mouse
+    // over a control, not for the first picture of the calculator: handing them to the
+    // window system (and loading the pointer theme) waits until that is drawn.
+    if (!firstPainted) {
+        firstPainted = true;
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(CometIcon());
+            for (const ControlSpec &row : Controls) {
+                if (row.pointer != Pointer::Arrow)
+                    findChild<QWidget *>(FromUtf8(row.name))->setCursor(CursorFor(row.pointer));
+            }
+        });
     }
 }
 

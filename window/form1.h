@@ -39,7 +39,7 @@ private:
     void ReportFault(const QString &message);
 
     std::unique_ptr<FieldBoxes> fields;
-    bool iconSet = false;
+    bool firstPainted = false;
 };
 
 } // namespace kometa::window

@@ -1,3 +1,4 @@
+#include "early_start.h"
 #include "form1.h"
 #include "toolkit_translation.h"
 
@@ -8,11 +9,14 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    kometa::window::EarlyStart early;
     QApplication application(argc, argv);
+    early.ConnectSessionBus();
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(u"example.kometa.Kometa"_s);
     const QLocale locale = QLocale::system();
     kometa::window::InstallToolkitTranslation(locale.uiLanguages().value(0));
+    early.WaitForFonts();
     // Results are written with the user's decimal separator; reading always takes a point.
     kometa::window::Form1 form(kometa::window::DecimalSeparatorOf(locale));
     form.show();

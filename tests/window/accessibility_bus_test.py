@@ -132,7 +132,7 @@ def main():
     kometa = sys.argv[1]
     read_display, write_display = os.pipe()
     xvfb = start(["Xvfb", "-displayfd", str(write_display), "-screen", "0", "640x480x24",
-                  "-nolisten", "tcp"], pass_fds=(write_display,))
+                  "-nolisten", "tcp", "-nolisten", "local"], pass_fds=(write_display,))
     os.close(write_display)
     display = ":" + os.read(read_display, 16).decode().strip()
     os.close(read_display)

@@ -1,0 +1,24 @@
+#include "early_start.h"
+
+#include <QDBusConnection>
+
+#include <fontconfig/fontconfig.h>
+
+namespace kometa::window {
+
+// Both calls are thread-safe and idempotent: whoever comes second finds the work done or
+// waits for it.
+EarlyStart::EarlyStart() : fonts([] { FcInit(); }) { }
+
+void EarlyStart::ConnectSessionBus()
+{
+    bus = std::jthread([] { QDBusConnection::sessionBus(); });
+}
+
+void EarlyStart::WaitForFonts()
+{
+    if (fonts.joinable())
+        fonts.join();
+}
+
+} // namespace kometa::window
