@@ -57,8 +57,8 @@ fi
 
 cmake --preset default -DBUILD_TESTING=ON -DKOMETA_BUILD_BENCHMARKS=ON
 cmake --build --preset default
-ctest --preset default
+ctest --preset default --parallel 2
 cmake --preset sanitize
 cmake --build --preset sanitize
 tests/fuzz/run.sh build/sanitize "${KOMETA_FUZZ_SECONDS:-60}"
-ctest --preset sanitize
+ctest --preset sanitize --parallel 2

@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
-# Installs the .deb into a brand-new minimal Debian 12 root that has none of the build
+# Installs the .deb into a brand-new minimal Debian root that has none of the build
 # packages, then starts kometa there under Xvfb and waits for its window. Needs root,
-# debootstrap and the network to the package mirror this machine already uses.
-# Usage: try_in_fresh_root.sh PATH/TO/kometa_VERSION_ARCH.deb
+# debootstrap and the network to the package mirror this machine already uses. The .deb
+# must have been built on the same release.
+# Usage: try_in_fresh_root.sh PATH/TO/kometa_VERSION_ARCH.deb [bookworm|trixie]
 set -euo pipefail
 deb=$(realpath "$1")
+release=${2:-bookworm}
 root=$(mktemp -d /tmp/kometa-root.XXXXXX)
 cleanup() {
-    umount "$root/proc" 2>/dev/null || true
-    rm -rf "$root"
+    umount "$root/proc" 2>/dev/null || umount -l "$root/proc" 2>/dev/null || true
+    # Never delete through a mount that is still there: it would reach the host's files.
+    if findmnt -R -n "$root" >/dev/null; then
+        echo "mounts remain under $root; left in place" >&2
+    else
+        rm -rf "$root"
+    fi
 }
 trap cleanup EXIT
 
 # The same mirror the host's apt is configured with.
 mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
     grep -E '^(URIs:|deb )' | grep -v security | head -n 1 | awk '{print $2}' || true)
-echo "bootstrapping Debian 12 into $root"
-debootstrap --variant=minbase bookworm "$root" "$mirror" >/dev/null
+echo "bootstrapping Debian $release into $root"
+debootstrap --variant=minbase "$release" "$root" "$mirror" >/dev/null
 mount -t proc proc "$root/proc"
 cp "$deb" "$root/tmp/"
 

@@ -9,11 +9,27 @@ shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-for target in parse_number operations; do
+# The targets are single-threaded, so they run side by side, one core each.
+targets=(parse_number operations)
+pids=()
+for target in "${targets[@]}"; do
     mkdir -p "$scratch/$target"
     echo "fuzzing $target for ${seconds}s"
     "$build/bin/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$build/${target}-" "$@" "$scratch/$target" "$here/corpus/$target" \
-        2>"$scratch/$target.log" || { tail -n 60 "$scratch/$target.log"; exit 1; }
-    grep -E '^stat::(number_of_executed_units|peak_rss_mb)|^Done' "$scratch/$target.log"
+        2>"$scratch/$target.log" &
+    pids+=($!)
 done
+failed=0
+for i in "${!targets[@]}"; do
+    target=${targets[$i]}
+    if wait "${pids[$i]}"; then
+        echo "$target:"
+        grep -E '^stat::(number_of_executed_units|peak_rss_mb)|^Done' "$scratch/$target.log"
+    else
+        echo "$target failed:"
+        tail -n 60 "$scratch/$target.log"
+        failed=1
+    fi
+done
+exit $failed
