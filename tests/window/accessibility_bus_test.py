@@ -130,12 +130,15 @@ def check(calculator):
 
 def main():
     kometa = sys.argv[1]
+    # Without -noreset the server starts over whenever its last client leaves, writes its
+    # number again, and dies if nobody reads it. Only a socket file, so that another server
+    # of the same number elsewhere on this machine is not reached.
     read_display, write_display = os.pipe()
-    xvfb = start(["Xvfb", "-displayfd", str(write_display), "-screen", "0", "640x480x24",
-                  "-nolisten", "tcp", "-nolisten", "local"], pass_fds=(write_display,))
+    xvfb = start(["Xvfb", "-displayfd", str(write_display), "-noreset", "-screen", "0",
+                  "640x480x24", "-nolisten", "tcp", "-nolisten", "local"],
+                 pass_fds=(write_display,))
     os.close(write_display)
     display = ":" + os.read(read_display, 16).decode().strip()
-    os.close(read_display)
     environment = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
                        XDG_RUNTIME_DIR=tempfile.mkdtemp(),
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="ru_RU.UTF-8",
@@ -153,6 +156,7 @@ def main():
             if process and process.poll() is None:
                 process.terminate()
                 process.wait(10)
+        os.close(read_display)
     print("accessibility bus: 38 controls, 5 box actions: 1 passed, 0 failed")
 
 
