@@ -160,8 +160,10 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
     InstallTextBoxAccessibility();
     setObjectName(u"Form1"_s);
     // The layout is a picture of a keypad: a right-to-left language must not mirror its
-    // captions ("<", "M1+", "+/-") or the place of its fields.
-    setLayoutDirection(Qt::LeftToRight);
+    // captions ("<", "M1+", "+/-") or the place of its fields. Captions are drawn in the
+    // application's direction, not the widget's, and a translation would set that to its
+    // own unless it is set here first.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(u"   :)"_s);
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     QPalette background = palette();
