@@ -24,8 +24,8 @@ if [[ $action == test ]]; then
         libgtest-dev libbenchmark-dev pkg-config libx11-dev libxdamage-dev libxtst-dev
         # The real program on the accessibility bus under an X server.
         xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-        # Validators and package tools for the packaging tests.
-        desktop-file-utils appstream dpkg-dev file
+        # Validators, package tools and Debian's own checkers for the packaging tests.
+        desktop-file-utils appstream dpkg-dev file lintian devscripts mandoc
         # The sanitizers and the fuzz targets.
         clang libclang-rt-dev llvm
     )
