@@ -22,8 +22,10 @@ if [[ $action == test ]]; then
     packages+=(
         # Test frameworks, and the X libraries of the benchmarks that are built with them.
         libgtest-dev libbenchmark-dev pkg-config libx11-dev libxdamage-dev libxtst-dev
-        # The real program on the accessibility bus under an X server.
+        # The real program on the accessibility bus under an X server, and heard through
+        # Orca with a window manager, real keys and speech written to a file.
         xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+        orca speech-dispatcher openbox xdotool
         # Validators, package tools and Debian's own checkers for the packaging tests.
         desktop-file-utils appstream dpkg-dev file lintian devscripts mandoc
         # The sanitizers and the fuzz targets.

@@ -4,6 +4,8 @@
 
 namespace kometa::window {
 
+using namespace Qt::StringLiterals;
+
 FieldBoxes::FieldBoxes(char16_t decimalSeparator,
                        const std::array<QLineEdit *, FieldCount> &boxes)
     : CalculatorState(decimalSeparator), boxes(boxes)
@@ -18,6 +20,32 @@ std::u16string FieldBoxes::Read(Field field) const
 void FieldBoxes::Write(Field field, std::u16string text)
 {
     boxes[static_cast<std::size_t>(field)]->setText(QString::fromStdU16String(text));
+}
+
+FieldBoxes::Texts FieldBoxes::Snapshot() const
+{
+    Texts texts;
+    for (std::size_t field = 0; field < FieldCount; ++field)
+        texts[field] = boxes[field]->text();
+    return texts;
+}
+
+QString FieldBoxes::ChangesSince(const Texts &before) const
+{
+    QStringList changes;
+    for (std::size_t field = 0; field < FieldCount; ++field) {
+        const QString text = boxes[field]->text();
+        if (text == before[field])
+            continue;
+        // A register holds one blank when empty; a blank is not heard at all.
+        const bool blank = text.trimmed().isEmpty();
+        // A screen reader reads out new text in the focused box by itself, but says nothing
+        // when that box is emptied.
+        if (boxes[field]->hasFocus() && !blank)
+            continue;
+        changes.append(boxes[field]->accessibleName() + u": "_s + (blank ? u"пусто"_s : text));
+    }
+    return changes.join(u". "_s);
 }
 
 } // namespace kometa::window

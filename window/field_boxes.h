@@ -4,6 +4,8 @@
 
 #include "calculator_state.h"
 
+#include <QString>
+
 #include <array>
 
 class QLineEdit;
@@ -13,10 +15,20 @@ namespace kometa::window {
 class FieldBoxes : public CalculatorState
 {
 public:
+    using Texts = std::array<QString, FieldCount>;
+
     FieldBoxes(char16_t decimalSeparator, const std::array<QLineEdit *, FieldCount> &boxes);
 
     std::u16string Read(Field field) const override;
     void Write(Field field, std::u16string text) override;
+
+    // Copies share the boxes' text until a box changes.
+    Texts Snapshot() const;
+
+    // Each field that differs from before, in field order, as its spoken name and its text:
+    // "Результат: 42. Память 1: пусто". The focused box is named only when it was emptied.
+    // Empty when there is nothing to tell.
+    QString ChangesSince(const Texts &before) const;
 
 private:
     std::array<QLineEdit *, FieldCount> boxes;

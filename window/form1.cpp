@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "announcer.h"
 #include "button_faces.h"
 #include "control_table.h"
 #include "field_boxes.h"
@@ -7,6 +8,7 @@
 #include "text_box_accessible.h"
 #include "wiring.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
@@ -165,6 +167,8 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
     // own unless it is set here first.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(u"   :)"_s);
+    // A screen reader would read the title as punctuation; it names the program instead.
+    setAccessibleName(u"Комета"_s);
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::black);
@@ -199,6 +203,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
         previous = control;
     }
     fields = std::make_unique<FieldBoxes>(decimalSeparator, boxes);
+    announcer = std::make_unique<Announcer>(this);
 
     for (const Wire &wire : Wiring) {
         QWidget *control = findChild<QWidget *>(FromUtf8(wire.control));
@@ -245,13 +250,25 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::Perform(void (*operation)(CalculatorState &))
 {
+    // Without a screen reader nothing is compared.
+    const bool listened = QAccessible::isActive();
+    FieldBoxes::Texts before;
+    if (listened)
+        before = fields->Snapshot();
     // An exception must not leave a Qt slot: it would end the program and lose every field.
     try {
         operation(*fields);
     } catch (const ArithmeticFault &fault) {
+        // The fault's box is spoken as it opens.
         ReportFault(FaultText(fault.Condition()));
+        return;
     } catch (const std::exception &) {
         ReportFault(u"Не удалось выполнить действие: не хватает памяти."_s);
+        return;
+    }
+    if (listened) {
+        if (const QString changes = fields->ChangesSince(before); !changes.isEmpty())
+            announcer->Announce(changes);
     }
 }
 

@@ -12,6 +12,7 @@ class QLocale;
 
 namespace kometa::window {
 
+class Announcer;
 class FieldBoxes;
 
 // The separator results are written with: the first character of the locale's decimal point.
@@ -26,7 +27,8 @@ public:
     ~Form1() override;
 
     // Runs one operation on the fields. A fault is reported to the user and the window
-    // goes on, with the fields as the operation left them.
+    // goes on, with the fields as the operation left them. A listening screen reader is told
+    // which fields the operation changed.
     void Perform(void (*operation)(CalculatorState &));
 
     void ShowGreeting();
@@ -39,6 +41,7 @@ private:
     void ReportFault(const QString &message);
 
     std::unique_ptr<FieldBoxes> fields;
+    std::unique_ptr<Announcer> announcer;
     bool firstPainted = false;
 };
 

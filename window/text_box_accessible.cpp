@@ -145,9 +145,13 @@ public:
         Box()->setCursorPosition(endIndex);
         Box()->setCursorPosition(startIndex);
     }
+    // The whole text is one run without attributes. Orca reads a field at focus up to the end
+    // of the run it is given, so an empty run would cut off the field's last character.
     QString attributes(int offset, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = offset;
+        Q_UNUSED(offset);
+        *startOffset = 0;
+        *endOffset = characterCount();
         return {};
     }
 
