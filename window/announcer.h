@@ -20,6 +20,10 @@ public:
     // Spoken politely: after what the screen reader is saying, not over it.
     void Announce(const QString &message);
 
+    // Whether the screen reader reads new text in the focused box by itself, so that an
+    // announcement would say it twice.
+    static bool ReadsFocusedText();
+
 private:
     QWidget *window;
     struct Notice;

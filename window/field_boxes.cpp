@@ -30,7 +30,7 @@ FieldBoxes::Texts FieldBoxes::Snapshot() const
     return texts;
 }
 
-QString FieldBoxes::ChangesSince(const Texts &before) const
+QString FieldBoxes::ChangesSince(const Texts &before, bool focusedTextIsRead) const
 {
     QStringList changes;
     for (std::size_t field = 0; field < FieldCount; ++field) {
@@ -39,9 +39,7 @@ QString FieldBoxes::ChangesSince(const Texts &before) const
             continue;
         // A register holds one blank when empty; a blank is not heard at all.
         const bool blank = text.trimmed().isEmpty();
-        // A screen reader reads out new text in the focused box by itself, but says nothing
-        // when that box is emptied.
-        if (boxes[field]->hasFocus() && !blank)
+        if (focusedTextIsRead && boxes[field]->hasFocus() && !blank)
             continue;
         changes.append(boxes[field]->accessibleName() + u": "_s + (blank ? u"пусто"_s : text));
     }

@@ -26,9 +26,10 @@ public:
     Texts Snapshot() const;
 
     // Each field that differs from before, in field order, as its spoken name and its text:
-    // "Результат: 42. Память 1: пусто". The focused box is named only when it was emptied.
-    // Empty when there is nothing to tell.
-    QString ChangesSince(const Texts &before) const;
+    // "Результат: 42. Память 1: пусто". Empty when there is nothing to tell. Where the screen
+    // reader reads new text in the focused box by itself, that box is named only when it
+    // was emptied, which it does not read.
+    QString ChangesSince(const Texts &before, bool focusedTextIsRead) const;
 
 private:
     std::array<QLineEdit *, FieldCount> boxes;

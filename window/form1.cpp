@@ -267,7 +267,8 @@ void Form1::Perform(void (*operation)(CalculatorState &))
         return;
     }
     if (listened) {
-        if (const QString changes = fields->ChangesSince(before); !changes.isEmpty())
+        const QString changes = fields->ChangesSince(before, Announcer::ReadsFocusedText());
+        if (!changes.isEmpty())
             announcer->Announce(changes);
     }
 }

@@ -11,6 +11,7 @@ import tempfile
 import time
 
 STEP_SECONDS = 1.2
+SKIPPED = 77
 
 
 def start(command, **kwargs):
@@ -35,8 +36,9 @@ def speech_capture(home, spoken):
     write(os.path.join(config, "modules", "capture.conf"),
           f'GenericExecuteSynth "printf \'%s\\\\n\' \\\'$DATA\\\' >> {spoken}"\n'
           'GenericCmdDependency "printf"\n'
-          'AddVoice "ru" "MALE1" "ru"\nAddVoice "en" "MALE1" "en"\n'
-          'GenericLanguage "ru" "ru" "utf-8"\nGenericLanguage "en" "en" "utf-8"\n')
+          # Text in a language the module does not list is written as Latin-1.
+          + "".join(f'AddVoice "{code}" "MALE1" "{code}"\nGenericLanguage "{code}" "{code}" "utf-8"\n'
+                    for code in ("ru", "en", "en-us", "c")))
 
 
 class Session:
@@ -52,10 +54,13 @@ class Session:
         self.processes.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_display), "-noreset", "-screen", "0",
              "640x480x24", "-nolisten", "tcp", "-nolisten", "local"],
-            stdin=subprocess.DEVNULL, pass_fds=(write_display,)))
+            stdin=subprocess.DEVNULL, pass_fds=(write_display,),
+            stderr=open(os.path.join(self.home, "xvfb.log"), "w")))
         os.close(write_display)
         display = ":" + os.read(read_display, 16).decode().strip()
-        os.close(read_display)
+        # Kept open: the server writes its number again if it ever starts over, and dies
+        # when nobody can read it.
+        self.display_pipe = read_display
         runtime = os.path.join(self.home, "runtime")
         os.makedirs(runtime, mode=0o700)
         self.environment = dict(
@@ -69,23 +74,25 @@ class Session:
         self.processes.append(start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                     env=self.environment))
         self.debug = os.path.join(self.home, "orca-debug.txt")
-        self.processes.append(start(["/usr/bin/python3", shutil.which("orca"), "--debug-file",
-                                     self.debug, "-u", os.path.join(self.home, "orca")],
-                                    env=self.environment))
-        self.wait_for_speech(30, "orca did not speak")
+        # Orca gives up when the desktop is not yet there to connect to; it is tried again.
+        for attempt in range(3):
+            orca = start(["/usr/bin/python3", shutil.which("orca"), "--debug-file", self.debug,
+                          "-u", os.path.join(self.home, "orca")], env=self.environment)
+            self.processes.append(orca)
+            deadline = time.monotonic() + 30
+            while not self.utterances() and orca.poll() is None and time.monotonic() < deadline:
+                time.sleep(0.1)
+            if self.utterances():
+                break
+            time.sleep(1)
+        else:
+            raise AssertionError("orca did not speak")
         self.processes.append(start([kometa], env=dict(self.environment, LANG="ru_RU.UTF-8")))
         self.wait_for_window(20)
 
     def utterances(self):
         with open(self.spoken, encoding="utf-8", errors="replace") as file:
             return [line.rstrip("\n") for line in file]
-
-    def wait_for_speech(self, seconds, failure):
-        deadline = time.monotonic() + seconds
-        while not self.utterances():
-            if time.monotonic() > deadline:
-                raise AssertionError(failure)
-            time.sleep(0.1)
 
     def wait_for_window(self, seconds):
         deadline = time.monotonic() + seconds
@@ -118,6 +125,8 @@ class Session:
                     process.wait(10)
                 except subprocess.TimeoutExpired:
                     process.kill()
+        if hasattr(self, "display_pipe"):
+            os.close(self.display_pipe)
         if hasattr(self, "home") and not os.environ.get("KOMETA_KEEP_SESSION"):
             shutil.rmtree(self.home, ignore_errors=True)
 
@@ -135,8 +144,8 @@ def check(session):
     session.move("Tab", "Tab", "Tab")
     expect("Space on «Сложить»", session.keys("space"), "Результат: 42")
     # The focus lands on the result after "="; the field must be read to its last digit.
-    expect("Shift+Tab twice to the result", session.keys("shift+Tab", "shift+Tab"),
-           "Результат текст.42 выделен", absent="Результат текст.4 выделен")
+    heard = session.keys("shift+Tab", "shift+Tab")
+    expect("Shift+Tab twice to the result", heard[heard.rfind("Результат"):], "42 выделен")
     session.move(*["Tab"] * 24)
     expect("Space on «M1+»", session.keys("space"), "Память 1: 12")
     session.move("Tab", "Tab")
@@ -145,6 +154,11 @@ def check(session):
 
 
 def main():
+    # A screen reader of this user's own must be left alone, and Orca will not start beside it.
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                      capture_output=True).returncode == 0:
+        print("screen reader: skipped, Orca already runs for this user")
+        return SKIPPED
     session = Session()
     try:
         session.start(sys.argv[1])
