@@ -2,13 +2,14 @@
 # Brings a fresh Debian 12 or 13 machine to a built Kometa, then starts the calculator
 # (./build.sh run) or runs every test (./build.sh test): the Release build's tests, the
 # fuzz targets for KOMETA_FUZZ_SECONDS each (default 60), and the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer. ./build.sh windows makes the Windows
+# program, its zip and its installer in build/windows, and tests them under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 action=${1:-}
-if [[ $action != run && $action != test ]]; then
-    echo "usage: $0 run|test" >&2
+if [[ $action != run && $action != test && $action != windows ]]; then
+    echo "usage: $0 run|test|windows" >&2
     exit 2
 fi
 
@@ -18,6 +19,15 @@ packages=(
     g++ cmake ninja-build qt6-base-dev libfontconfig-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
+if [[ $action == windows ]]; then
+    packages+=(
+        # The cross compiler, the source of this machine's Qt (through apt), GoogleTest's
+        # sources, the icon and installer makers.
+        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis
+        # Wine with an X server, keys and the clipboard for the tests.
+        wine wine64 xvfb xdotool xclip
+    )
+fi
 if [[ $action == test ]]; then
     packages+=(
         # Test frameworks, and the X libraries of the benchmarks that are built with them.
@@ -48,6 +58,10 @@ if ((${#missing[@]})); then
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [[ $action == windows ]]; then
+    exec packaging/windows/build.sh
 fi
 
 if [[ $action == run ]]; then

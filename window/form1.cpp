@@ -4,6 +4,7 @@
 #include "button_faces.h"
 #include "control_table.h"
 #include "field_boxes.h"
+#include "font_faces.h"
 #include "text_box.h"
 #include "text_box_accessible.h"
 #include "wiring.h"
@@ -38,33 +39,13 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-struct FaceSubstitute
-{
-    Face face;
-    QStringView family;
-    QFont::StyleHint hint;
-};
-
-// The layout's faces are rarely installed outside their home platform, so each is asked for
-// by the free face that stands in for it, metric-compatible where one exists. Asking for the
-// missing family first would make Qt search fontconfig for substitutes, which costs
-// milliseconds per face at start.
-constexpr FaceSubstitute Substitutes[] = {
-    { Face::Arial, u"Liberation Sans", QFont::SansSerif },
-    { Face::CourierNew, u"Liberation Mono", QFont::TypeWriter },
-    { Face::Georgia, u"DejaVu Serif", QFont::Serif },
-    { Face::MsSansSerif, u"Liberation Sans", QFont::SansSerif },
-    { Face::System, u"Liberation Sans", QFont::SansSerif },
-    { Face::Terminal, u"Liberation Mono", QFont::Monospace },
-};
-
 QFont FontFor(const FontSpec &wanted)
 {
     QFont font;
-    for (const FaceSubstitute &substitute : Substitutes) {
-        if (substitute.face == wanted.face) {
-            font.setFamily(substitute.family.toString());
-            font.setStyleHint(substitute.hint);
+    for (const FaceFamily &face : FaceFamilies) {
+        if (face.face == wanted.face) {
+            font.setFamily(face.family.toString());
+            font.setStyleHint(face.hint);
         }
     }
     font.setPointSizeF(wanted.points);

@@ -1,0 +1,13 @@
+#include "early_start.h"
+
+namespace kometa::window {
+
+// Windows has no font configuration to read and no session bus: its fonts and its
+// accessibility clients are reached through the system, with nothing to start early.
+EarlyStart::EarlyStart() = default;
+
+void EarlyStart::ConnectSessionBus() { }
+
+void EarlyStart::WaitForFonts() { }
+
+} // namespace kometa::window
