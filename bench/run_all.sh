@@ -76,6 +76,17 @@ TEXT
     "$bin/startup_bench" "$runs" "${programs[@]}" 2>/dev/null
     echo '```'
     echo
+    if compgen -G "build/windows/kometa-*-win64.zip" >/dev/null && command -v wine >/dev/null; then
+        echo "## Start-up of the Windows program under Wine"
+        echo
+        echo "From the zip that \`./build.sh windows\` writes, beside a bare Qt window built the same"
+        echo "way and run from the same folder; times include Wine starting the process."
+        echo
+        echo '```'
+        bench/wine_startup.sh "$runs"
+        echo '```'
+        echo
+    fi
     echo "## Click to drawn result"
     echo
     echo '```'

@@ -85,6 +85,7 @@ cmake --build "$work/build" 2>&1 | tee "$work/build.log" |
             if (percent != shown) {
                 shown = percent
                 printf "qt for windows: %3d%% (%d of %d steps)\n", percent, step[1], step[2] > "/dev/stderr"
+                fflush("/dev/stderr")
             }
         }'
 status=${PIPESTATUS[0]}
