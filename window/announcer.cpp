@@ -7,15 +7,11 @@ namespace kometa::window {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-// Qt sends this as an announcement on the accessibility bus, which screen readers speak
-// whatever has the focus.
+// Nothing to keep: Qt has an announcement, which it hands to the accessibility bus (or to UI
+// Automation) and which screen readers speak whatever has the focus.
 struct Announcer::Notice
 {
 };
-
-Announcer::Announcer(QWidget *window) : window(window) { }
-
-Announcer::~Announcer() = default;
 
 // Orca 48, beside this Qt on Debian 13, leaves a change of the focused box unsaid when no
 // typing caused it.
@@ -38,10 +34,6 @@ void Announcer::Announce(const QString &message)
 struct Announcer::Notice
 {
 };
-
-Announcer::Announcer(QWidget *window) : window(window) { }
-
-Announcer::~Announcer() = default;
 
 bool Announcer::ReadsFocusedText()
 {
@@ -101,10 +93,6 @@ struct Announcer::Notice
     NoticeAccessible *accessible = nullptr;
 };
 
-Announcer::Announcer(QWidget *window) : window(window) { }
-
-Announcer::~Announcer() = default;
-
 // Orca 43, beside this Qt on Debian 12, reads new text in the focused box as it appears.
 bool Announcer::ReadsFocusedText()
 {
@@ -128,5 +116,10 @@ void Announcer::Announce(const QString &message)
 }
 
 #endif
+
+Announcer::Announcer(QWidget *window) : window(window) { }
+
+// Here, where each platform's Notice is complete.
+Announcer::~Announcer() = default;
 
 } // namespace kometa::window
