@@ -77,7 +77,7 @@ lenient=(--nofortify)
 if ! readelf -n "$(c++ -print-file-name=Scrt1.o)" | grep -q 'IBT, SHSTK'; then
     lenient+=(--nocfprotection)
 fi
-if [[ $(uname -m) != aarch64 ]] && hardening-check --help | grep -q -- --nobranchprotection; then
+if [[ $(uname -m) != aarch64 ]] && grep -q -- --nobranchprotection <<<"$(hardening-check --help || true)"; then
     lenient+=(--nobranchprotection)
 fi
 hardening-check "${lenient[@]}" "$build/bin/kometa" "$work/root/usr/bin/kometa"
