@@ -73,21 +73,23 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
     exit 1
 }
 
-# Ninja's own [done/total] counter, shown as a percentage once a step, with the time spent.
+# Ninja's own [done/total] counter, shown as a percentage once a step. Read by the shell
+# line by line: awk may hold a pipe's lines back until its buffer fills.
 log "building (the first time takes tens of minutes)"
 start=$SECONDS
+show_progress() {
+    local line shown=-1 percent
+    while IFS= read -r line; do
+        [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]] || continue
+        percent=$((100 * BASH_REMATCH[1] / BASH_REMATCH[2]))
+        if ((percent != shown)); then
+            shown=$percent
+            log "$(printf '%3d%% (%d of %d steps)' "$percent" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")"
+        fi
+    done
+}
 set +o pipefail
-cmake --build "$work/build" 2>&1 | tee "$work/build.log" |
-    awk '
-        match($0, /^\[[0-9]+\/[0-9]+\]/) {
-            split(substr($0, 2, RLENGTH - 2), step, "/")
-            percent = int(100 * step[1] / step[2])
-            if (percent != shown) {
-                shown = percent
-                printf "qt for windows: %3d%% (%d of %d steps)\n", percent, step[1], step[2] > "/dev/stderr"
-                fflush("/dev/stderr")
-            }
-        }'
+cmake --build "$work/build" 2>&1 | tee "$work/build.log" | show_progress
 status=${PIPESTATUS[0]}
 set -o pipefail
 if ((status)); then
