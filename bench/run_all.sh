@@ -74,10 +74,10 @@ The Windows program, built by `./build.sh windows` on 2 cores in brand-new Debia
 
 | | Debian 12: Qt 6.4.2, MinGW-w64 GCC 12 | Debian 13: Qt 6.8.2, MinGW-w64 GCC 14 |
 |---|---:|---:|
-| first cross-build of Qt (1048 and 1119 steps) | 1446 s | 2015 s, beside other work |
-| the whole command in a brand-new root, packages and Qt included | 27 min 51 s | 34 min 36 s to a packaging error fixed since, then 2 min 3 s |
-| again, Qt from the cache, build/windows removed | 1 min 49 s | |
-| kometa.exe, stripped | 309 KB | |
+| first cross-build of Qt (1048 and 1119 steps) | 1446 s | 2015 s and 2365 s, each beside other work |
+| the whole command in a brand-new root, packages and Qt included | 27 min 51 s | 42 min 56 s, beside other work |
+| again, Qt from the cache, build/windows removed | 1 min 49 s; 2 min 0 s in a fresh clone | 2 min 3 s |
+| kometa.exe, stripped | 309 KB | 313 KB |
 | kometa-1.0.0-win64.zip (30 MB unpacked, Qt and the compiler's runtime as DLLs) | 12.2 MB | 13.6 MB |
 | kometa-1.0.0-win64-setup.exe | 9.9 MB | 10.9 MB |
 
