@@ -13,10 +13,11 @@ if [[ $action != run && $action != test && $action != windows ]]; then
     exit 2
 fi
 
-# What building and running the calculator needs: the compiler, Qt, the faces that stand in
-# for the layout's fonts, and Qt's own texts in the user's language.
+# What building and running the calculator needs: the compiler, Qt, X's own library (the
+# window's place in the screen's pixels), the faces that stand in for the layout's fonts,
+# and Qt's own texts in the user's language.
 packages=(
-    g++ cmake ninja-build qt6-base-dev libfontconfig-dev
+    g++ cmake ninja-build qt6-base-dev libfontconfig-dev libxcb1-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 if [[ $action == windows ]]; then

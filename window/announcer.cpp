@@ -1,5 +1,7 @@
 #include "announcer.h"
 
+#include "screen_pixels.h"
+
 #include <QAccessible>
 #include <QWidget>
 
@@ -47,15 +49,22 @@ void Announcer::Announce(const QString &) { }
 namespace {
 
 // Before Qt 6.8 there is no announcement. What Orca 43 speaks whatever has the focus is an
-// object of the notification role that becomes showing: the role, then the object's name.
-// A description or name change would not do: Orca speaks those only on the focused control,
-// and this Qt sends the object instead of the new text with them.
+// object of the notification role that becomes showing: the role, then the labels inside
+// it, which are also what it flashes on a braille display. So the notification has no name
+// of its own (a label that repeats its parent's name is left out) and one label with the
+// text. A description or name change would not do: Orca speaks those only on the focused
+// control, and this Qt sends the object instead of the new text with them.
 class NoticeAccessible : public QAccessibleInterface
 {
 public:
-    NoticeAccessible(QObject *object, QWidget *form) : notice(object), form(form) { }
+    NoticeAccessible(QObject *object, QWidget *form, QAccessible::Role role)
+        : notice(object), form(form), kind(role)
+    {
+    }
 
     QString message;
+    NoticeAccessible *parentNotice = nullptr;
+    NoticeAccessible *label = nullptr;
 
     bool isValid() const override { return true; }
     QObject *object() const override { return notice; }
@@ -65,31 +74,42 @@ public:
     // order and children stay as they are.
     QAccessibleInterface *parent() const override
     {
+        if (parentNotice)
+            return parentNotice;
         return QAccessible::queryAccessibleInterface(form);
     }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? label : nullptr;
+    }
+    int childCount() const override { return label ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child == label ? 0 : -1;
+    }
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Name ? message : QString();
     }
     void setText(QAccessible::Text, const QString &) override { }
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
+    // Not drawn anywhere: it stands for the whole window.
+    QRect rect() const override { return ScreenRect(form, form->rect()); }
+    QAccessible::Role role() const override { return kind; }
     QAccessible::State state() const override { return {}; }
 
 private:
     QObject *notice;
     QWidget *form;
+    QAccessible::Role kind;
 };
 
 } // namespace
 
 struct Announcer::Notice
 {
-    // Qt's accessibility cache owns the interface and drops it when this object goes.
+    // Qt's accessibility cache owns the interfaces and drops each when its object goes.
     QObject object;
+    QObject labelObject;
     NoticeAccessible *accessible = nullptr;
 };
 
@@ -105,10 +125,14 @@ void Announcer::Announce(const QString &message)
     // builds it.
     if (!notice) {
         notice = std::make_unique<Notice>();
-        notice->accessible = new NoticeAccessible(&notice->object, window);
+        notice->accessible = new NoticeAccessible(&notice->object, window, QAccessible::Notification);
+        auto *label = new NoticeAccessible(&notice->labelObject, window, QAccessible::StaticText);
+        label->parentNotice = notice->accessible;
+        notice->accessible->label = label;
         QAccessible::registerAccessibleInterface(notice->accessible);
+        QAccessible::registerAccessibleInterface(label);
     }
-    notice->accessible->message = message;
+    notice->accessible->label->message = message;
     for (QAccessible::Event change : { QAccessible::ObjectHide, QAccessible::ObjectShow }) {
         QAccessibleEvent event(notice->accessible, change);
         QAccessible::updateAccessibility(&event);

@@ -6,7 +6,7 @@
 #include "field_boxes.h"
 #include "font_faces.h"
 #include "text_box.h"
-#include "text_box_accessible.h"
+#include "control_accessible.h"
 #include "wiring.h"
 
 #include <QAccessible>
@@ -140,7 +140,7 @@ char16_t DecimalSeparatorOf(const QLocale &locale)
 
 Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 {
-    InstallTextBoxAccessibility();
+    InstallAccessibility();
     setObjectName(u"Form1"_s);
     // The layout is a picture of a keypad: a right-to-left language must not mirror its
     // captions ("<", "M1+", "+/-") or the place of its fields. Captions are drawn in the

@@ -1,5 +1,6 @@
 #include "text_box_accessible.h"
 
+#include "screen_pixels.h"
 #include "text_box.h"
 
 #include <QAccessibleWidget>
@@ -21,6 +22,11 @@ public:
     }
 
     TextBox *Box() const { return static_cast<TextBox *>(widget()); }
+
+    QRect rect() const override
+    {
+        return widget()->isVisible() ? ScreenRect(widget(), widget()->rect()) : QRect();
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -129,16 +135,15 @@ public:
                                                       endOffset);
     }
     int characterCount() const override { return int(Box()->text().size()); }
+    // Where a magnifier follows the caret, in the screen's pixels.
     QRect characterRect(int offset) const override
     {
-        QRect rect = Box()->CharacterRect(offset);
-        if (!rect.isNull())
-            rect.moveTo(Box()->mapToGlobal(rect.topLeft()));
-        return rect;
+        const QRect rect = Box()->CharacterRect(offset);
+        return rect.isNull() ? rect : ScreenRect(Box(), rect);
     }
     int offsetAtPoint(const QPoint &point) const override
     {
-        return Box()->cursorPositionAt(Box()->mapFromGlobal(point));
+        return Box()->cursorPositionAt(LocalPoint(Box(), point));
     }
     void scrollToSubstring(int startIndex, int endIndex) override
     {
@@ -174,23 +179,11 @@ private:
     int AtCaret(int offset) const { return offset == -2 ? cursorPosition() : offset; }
 };
 
-QAccessibleInterface *TextBoxFactory(const QString &className, QObject *object)
-{
-    if (className != QLatin1StringView(TextBox::staticMetaObject.className()))
-        return nullptr;
-    auto *box = qobject_cast<TextBox *>(object);
-    return box ? new TextBoxAccessible(box) : nullptr;
-}
-
 } // namespace
 
-void InstallTextBoxAccessibility()
+QAccessibleInterface *MakeTextBoxAccessible(TextBox *box)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(TextBoxFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    return new TextBoxAccessible(box);
 }
 
 } // namespace kometa::window

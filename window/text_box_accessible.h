@@ -3,9 +3,12 @@
 // every operation a mouse user does.
 #pragma once
 
+class QAccessibleInterface;
+
 namespace kometa::window {
 
-// Idempotent; accessibility interfaces are made only once an assistive client asks.
-void InstallTextBoxAccessibility();
+class TextBox;
+
+QAccessibleInterface *MakeTextBoxAccessible(TextBox *box);
 
 } // namespace kometa::window

@@ -128,6 +128,43 @@ def check(calculator):
     calculator.expect("focus on the result", Text1="9", Text2="", Text3="2,5", Text6="2")
 
 
+def extents(accessible):
+    box = accessible.get_extents(Atspi.CoordType.SCREEN)
+    return (box.x, box.y, box.width, box.height)
+
+
+def x_geometry(environment):
+    """Where X has the calculator's window, in the screen's pixels."""
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r":\)"],
+                           env=environment, capture_output=True, text=True, check=True)
+    shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found.stdout.split()[0]],
+                           env=environment, capture_output=True, text=True, check=True)
+    values = dict(line.split("=") for line in shown.stdout.split())
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def places(window):
+    """The window's extents, and each control's relative to the window's corner."""
+    x, y, _, _ = corner = extents(window)
+    return corner, [(cx - x, cy - y, width, height)
+                    for cx, cy, width, height in map(extents, Calculator(window).controls)]
+
+
+def check_scaled(kometa, environment, unscaled):
+    """At twice the size every place on the bus is where X draws it: the window where X has
+    it, and each control at twice its place at scale 1."""
+    program = start([kometa], env=dict(environment, QT_SCALE_FACTOR="2"))
+    try:
+        corner, controls = places(find_window(time.monotonic() + 20))
+        drawn = x_geometry(environment)
+        assert corner == drawn, f"window at 2x: bus {corner}, X {drawn}"
+        for (_, name), seen, before in zip(CONTROLS, controls, unscaled):
+            assert seen == tuple(2 * value for value in before), f"{name} at 2x: {seen}, at 1x {before}"
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
 def main():
     kometa = sys.argv[1]
     # Without -noreset the server starts over whenever its last client leaves, writes its
@@ -148,16 +185,21 @@ def main():
     program = None
     try:
         program = start([kometa], env=environment)
-        calculator = Calculator(find_window(time.monotonic() + 20))
-        check(calculator)
+        window = find_window(time.monotonic() + 20)
+        corner, unscaled = places(window)
+        assert corner == x_geometry(environment), f"window: bus {corner}, X {x_geometry(environment)}"
+        check(Calculator(window))
         assert program.poll() is None, "kometa ended"
+        program.terminate()
+        program.wait(10)
+        check_scaled(kometa, environment, unscaled)
     finally:
         for process in (program, launcher, xvfb):
             if process and process.poll() is None:
                 process.terminate()
                 process.wait(10)
         os.close(read_display)
-    print("accessibility bus: 38 controls, 5 box actions: 1 passed, 0 failed")
+    print("accessibility bus: 38 controls, 5 box actions, places at 1x and 2x: 1 passed, 0 failed")
 
 
 if __name__ == "__main__":

@@ -125,6 +125,13 @@ class Session:
                     process.wait(10)
                 except subprocess.TimeoutExpired:
                     process.kill()
+        # Orca logs every line it puts on a braille display, attached or not, and writes
+        # its log out when it ends.
+        self.braille = []
+        if hasattr(self, "debug") and os.path.exists(self.debug):
+            with open(self.debug, encoding="utf-8", errors="replace") as log:
+                self.braille = [line.split("BRAILLE LINE:", 1)[1].strip().strip("'")
+                                for line in log if "BRAILLE LINE:" in line]
         if hasattr(self, "display_pipe"):
             os.close(self.display_pipe)
         if hasattr(self, "home") and not os.environ.get("KOMETA_KEEP_SESSION"):
@@ -168,6 +175,11 @@ def main():
         session.close()
     if not alive:
         failures.append("kometa ended")
+    # What a braille reader is shown of the press on «Сложить».
+    flashed = [line for line in session.braille if line.startswith("Результат:")]
+    print(f"braille: {flashed!r}")
+    if "Результат: 42" not in flashed:
+        failures.append(f"braille: expected 'Результат: 42', shown {flashed!r}")
     for failure in failures:
         print(failure)
     print(f"screen reader: {'0 failed' if not failures else f'{len(failures)} failed'}")

@@ -1,0 +1,145 @@
+#include "control_accessible.h"
+
+#include "form1.h"
+#include "screen_pixels.h"
+#include "text_box.h"
+#include "text_box_accessible.h"
+
+#include <QAccessibleWidget>
+#include <QKeySequence>
+#include <QPushButton>
+
+namespace kometa::window {
+
+namespace {
+
+// A push button as Qt presents one (role, name, states, Press), placed on the screen.
+class ButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ButtonAccessible(QPushButton *button) : QAccessibleWidget(button, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QPushButton *Button() const { return static_cast<QPushButton *>(widget()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text;
+        if (kind == QAccessible::Name) {
+            text = widget()->accessibleName();
+            if (text.isEmpty())
+                text = WithoutMnemonic(Button()->text());
+        } else if (kind == QAccessible::Accelerator) {
+            text = Button()->isDefault()
+                    ? QKeySequence(Qt::Key_Enter).toString(QKeySequence::NativeText)
+                    : QKeySequence::mnemonic(Button()->text()).toString(QKeySequence::NativeText);
+        }
+        return text.isEmpty() ? QAccessibleWidget::text(kind) : text;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = Button()->isDown();
+        state.defaultButton = Button()->isDefault();
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        return widget()->isVisible() ? ScreenRect(widget(), widget()->rect()) : QRect();
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << pressAction();
+        return names << QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (!widget()->isEnabled())
+            return;
+        if (name == pressAction())
+            Button()->animateClick();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        if (name == pressAction())
+            return { Button()->shortcut().toString() };
+        return {};
+    }
+
+private:
+    // "&OK" is read "OK", "&&" is one ampersand.
+    static QString WithoutMnemonic(const QString &caption)
+    {
+        QString text;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            if (caption[i] == u'&' && i + 1 < caption.size())
+                ++i;
+            text += caption[i];
+        }
+        return text;
+    }
+};
+
+// The calculator's window, placed on the screen. Hit testing takes the screen's pixels
+// too, and the controls' places are already in them.
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Client) { }
+
+    QRect rect() const override
+    {
+        return widget()->isVisible() ? ScreenRect(widget(), widget()->rect()) : QRect();
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            QAccessibleInterface *control = child(i);
+            if (control && control->isValid() && control->rect().contains(x, y))
+                return control;
+        }
+        return nullptr;
+    }
+};
+
+QAccessibleInterface *ControlFactory(const QString &className, QObject *object)
+{
+    if (auto *box = qobject_cast<TextBox *>(object);
+        box && className == QLatin1StringView(TextBox::staticMetaObject.className()))
+        return MakeTextBoxAccessible(box);
+    if (auto *window = qobject_cast<Form1 *>(object);
+        window && className == QLatin1StringView(Form1::staticMetaObject.className()))
+        return new WindowAccessible(window);
+    // Also the buttons of the greeting and fault boxes. A checkable button or one with a
+    // menu is left to Qt, which presents those differently.
+    if (auto *button = qobject_cast<QPushButton *>(object);
+        button && className == QLatin1StringView(QPushButton::staticMetaObject.className())
+        && !button->isCheckable() && !button->menu())
+        return new ButtonAccessible(button);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ControlFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace kometa::window
