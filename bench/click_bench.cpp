@@ -14,7 +14,7 @@
 
 using namespace kometa::bench;
 using kometa::window::Controls;
-using kometa::window::TwipsPerPixel;
+using kometa::window::Pixels;
 
 namespace {
 
@@ -27,9 +27,8 @@ Box Place(std::string_view name)
 {
     for (const auto &control : Controls) {
         if (control.name == name) {
-            const auto pixels = [](int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; };
-            return { pixels(control.left), pixels(control.top), pixels(control.width),
-                     pixels(control.height) };
+            return { Pixels(control.left), Pixels(control.top), Pixels(control.width),
+                     Pixels(control.height) };
         }
     }
     std::fprintf(stderr, "no control %.*s\n", int(name.size()), name.data());

@@ -3,13 +3,27 @@
 // written into another field would otherwise pass unheard.
 #pragma once
 
+#include "calculator_state.h"
+
 #include <QString>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
 namespace kometa::window {
+
+using FieldTexts = std::array<QString, FieldCount>;
+
+// What a press announces: each field whose text it changed, in field order, as the field's
+// spoken name and its new text, "Результат: 42. Память 1: пусто"; a blank field is heard as
+// «пусто». Empty when there is nothing to tell. Where the screen reader reads new text in
+// the focused box by itself, that box is named only when it was emptied, which it does not
+// read.
+QString Announcement(const FieldTexts &names, const FieldTexts &before, const FieldTexts &after,
+                     std::optional<Field> focused, bool focusedTextIsRead);
 
 class Announcer
 {

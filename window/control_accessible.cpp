@@ -114,19 +114,17 @@ public:
     }
 };
 
-QAccessibleInterface *ControlFactory(const QString &className, QObject *object)
+// Asked with each class name of the object in turn, most derived first.
+QAccessibleInterface *ControlFactory(const QString &, QObject *object)
 {
-    if (auto *box = qobject_cast<TextBox *>(object);
-        box && className == QLatin1StringView(TextBox::staticMetaObject.className()))
+    if (auto *box = qobject_cast<TextBox *>(object))
         return MakeTextBoxAccessible(box);
-    if (auto *window = qobject_cast<Form1 *>(object);
-        window && className == QLatin1StringView(Form1::staticMetaObject.className()))
+    if (auto *window = qobject_cast<Form1 *>(object))
         return new WindowAccessible(window);
     // Also the buttons of the greeting and fault boxes. A checkable button or one with a
     // menu is left to Qt, which presents those differently.
     if (auto *button = qobject_cast<QPushButton *>(object);
-        button && className == QLatin1StringView(QPushButton::staticMetaObject.className())
-        && !button->isCheckable() && !button->menu())
+        button && !button->isCheckable() && !button->menu())
         return new ButtonAccessible(button);
     return nullptr;
 }

@@ -1,8 +1,11 @@
-// The window described as data: every control with its place, caption and font, and
-// which operation each click runs.
+// The window described as data: every control with its place, caption and font, the
+// field a text box shows, and which operation each click runs.
 #pragma once
 
+#include "wiring.h"
+
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace kometa::window {
@@ -29,6 +32,8 @@ struct ControlSpec
 {
     std::string_view name;
     ControlKind kind;
+    std::optional<Field> field; // the field a text box shows
+    Click click;
     std::string_view caption; // UTF-8; the initial text of a text box
     int left;
     int top;
@@ -43,6 +48,13 @@ struct ControlSpec
 };
 
 inline constexpr int TwipsPerPixel = 15;
+
+// A length in twips as the window's logical pixels, rounded to the nearest.
+constexpr int Pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
 inline constexpr int ClientWidthTwips = 2895;
 inline constexpr int ClientHeightTwips = 5295;
 

@@ -4,8 +4,6 @@
 
 namespace kometa::window {
 
-using namespace Qt::StringLiterals;
-
 FieldBoxes::FieldBoxes(char16_t decimalSeparator,
                        const std::array<QLineEdit *, FieldCount> &boxes)
     : CalculatorState(decimalSeparator), boxes(boxes)
@@ -30,20 +28,13 @@ FieldBoxes::Texts FieldBoxes::Snapshot() const
     return texts;
 }
 
-QString FieldBoxes::ChangesSince(const Texts &before, bool focusedTextIsRead) const
+std::optional<Field> FieldBoxes::Focused() const
 {
-    QStringList changes;
     for (std::size_t field = 0; field < FieldCount; ++field) {
-        const QString text = boxes[field]->text();
-        if (text == before[field])
-            continue;
-        // A register holds one blank when empty; a blank is not heard at all.
-        const bool blank = text.trimmed().isEmpty();
-        if (focusedTextIsRead && boxes[field]->hasFocus() && !blank)
-            continue;
-        changes.append(boxes[field]->accessibleName() + u": "_s + (blank ? u"пусто"_s : text));
+        if (boxes[field]->hasFocus())
+            return static_cast<Field>(field);
     }
-    return changes.join(u". "_s);
+    return std::nullopt;
 }
 
 } // namespace kometa::window

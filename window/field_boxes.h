@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
 
@@ -25,11 +26,8 @@ public:
     // Copies share the boxes' text until a box changes.
     Texts Snapshot() const;
 
-    // Each field that differs from before, in field order, as its spoken name and its text:
-    // "Результат: 42. Память 1: пусто". Empty when there is nothing to tell. Where the screen
-    // reader reads new text in the focused box by itself, that box is named only when it
-    // was emptied, which it does not read.
-    QString ChangesSince(const Texts &before, bool focusedTextIsRead) const;
+    // The field whose box has the keyboard focus, if any.
+    std::optional<Field> Focused() const;
 
 private:
     std::array<QLineEdit *, FieldCount> boxes;

@@ -5,9 +5,9 @@
 #include "control_table.h"
 #include "field_boxes.h"
 #include "font_faces.h"
+#include "push_button.h"
 #include "text_box.h"
 #include "control_accessible.h"
-#include "wiring.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,11 +28,6 @@ namespace kometa::window {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-int Pixels(int twips)
-{
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
 
 QString FromUtf8(std::string_view text)
 {
@@ -103,10 +98,11 @@ Qt::CursorShape CursorFor(Pointer pointer)
     return Qt::ArrowCursor;
 }
 
-QWidget *CreateButton(const ControlSpec &row, QWidget *parent)
+QPushButton *CreateButton(const ControlSpec &row, QWidget *parent)
 {
-    auto *button = new QPushButton(FromUtf8(row.caption), parent);
-    // Enter and Escape press nothing in this window.
+    auto *button = new PushButton(FromUtf8(row.caption), parent);
+    // No default button: Enter presses only the button that has the focus, and Escape
+    // presses nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setPalette(WhiteFacePalette(QApplication::palette(button)));
@@ -169,10 +165,15 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
             box->setText(FromUtf8(row.caption));
             box->SetEnterClicks(row.enter == EnterKey::Clicks);
             box->setAccessibleDescription(FromUtf8(row.clickDescription));
-            boxes.at(static_cast<std::size_t>(row.name.back() - '1')) = box;
+            boxes.at(static_cast<std::size_t>(row.field.value())) = box;
+            fieldNames.at(static_cast<std::size_t>(row.field.value())) = FromUtf8(row.accessibleName);
+            if (row.click.Wired())
+                connect(box, &TextBox::clicked, this, [this, &row] { Run(row.click); });
             control = box;
         } else {
-            control = CreateButton(row, this);
+            auto *button = CreateButton(row, this);
+            connect(button, &QPushButton::clicked, this, [this, &row] { Run(row.click); });
+            control = button;
         }
         control->setObjectName(FromUtf8(row.name));
         control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width),
@@ -185,15 +186,6 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
     }
     fields = std::make_unique<FieldBoxes>(decimalSeparator, boxes);
     announcer = std::make_unique<Announcer>(this);
-
-    for (const Wire &wire : Wiring) {
-        QWidget *control = findChild<QWidget *>(FromUtf8(wire.control));
-        const auto click = [this, run = wire.click] { run(*this); };
-        if (auto *box = qobject_cast<TextBox *>(control))
-            connect(box, &TextBox::clicked, this, click);
-        else if (auto *button = qobject_cast<QPushButton *>(control))
-            connect(button, &QPushButton::clicked, this, click);
-    }
 
     boxes.front()->setFocus();
 }
@@ -229,11 +221,19 @@ void Form1::paintEvent(QPaintEvent *event)
     }
 }
 
-void Form1::Perform(void (*operation)(CalculatorState &))
+void Form1::Run(const Click &click)
+{
+    if (click.greets)
+        ShowGreeting();
+    else if (click.operation)
+        Perform(click.operation);
+}
+
+void Form1::Perform(Operation operation)
 {
     // Without a screen reader nothing is compared.
     const bool listened = QAccessible::isActive();
-    FieldBoxes::Texts before;
+    FieldTexts before;
     if (listened)
         before = fields->Snapshot();
     // An exception must not leave a Qt slot: it would end the program and lose every field.
@@ -248,7 +248,8 @@ void Form1::Perform(void (*operation)(CalculatorState &))
         return;
     }
     if (listened) {
-        const QString changes = fields->ChangesSince(before, Announcer::ReadsFocusedText());
+        const QString changes = Announcement(fieldNames, before, fields->Snapshot(),
+                                             fields->Focused(), Announcer::ReadsFocusedText());
         if (!changes.isEmpty())
             announcer->Announce(changes);
     }

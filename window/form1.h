@@ -3,11 +3,13 @@
 #pragma once
 
 #include "calculator_state.h"
+#include "wiring.h"
 
 #include <QWidget>
 
 class QLocale;
 
+#include <array>
 #include <memory>
 
 namespace kometa::window {
@@ -26,10 +28,13 @@ public:
     explicit Form1(char16_t decimalSeparator, QWidget *parent = nullptr);
     ~Form1() override;
 
+    // What a click on a control of the table does: its operation, or the greeting.
+    void Run(const Click &click);
+
     // Runs one operation on the fields. A fault is reported to the user and the window
     // goes on, with the fields as the operation left them. A listening screen reader is told
     // which fields the operation changed.
-    void Perform(void (*operation)(CalculatorState &));
+    void Perform(Operation operation);
 
     void ShowGreeting();
 
@@ -41,6 +46,8 @@ private:
     void ReportFault(const QString &message);
 
     std::unique_ptr<FieldBoxes> fields;
+    // What a screen reader calls each field.
+    std::array<QString, FieldCount> fieldNames;
     std::unique_ptr<Announcer> announcer;
     bool firstPainted = false;
 };

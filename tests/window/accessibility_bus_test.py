@@ -17,24 +17,23 @@ from gi.repository import Atspi  # noqa: E402
 warnings.simplefilter("ignore", DeprecationWarning)
 ACTION_NAME = getattr(Atspi.Action, "get_name", None) or Atspi.Action.get_action_name
 
-# In tab order: the role and the spoken name of every control.
 BOX, BUTTON = Atspi.Role.TEXT, Atspi.Role.PUSH_BUTTON
-CONTROLS = [
-    (BOX, "Первый операнд"), (BOX, "Второй операнд"), (BOX, "Результат"),
-    (BUTTON, "Приветствие"), (BUTTON, "Сложить"), (BUTTON, "Вычесть"), (BUTTON, "Разделить"),
-    (BUTTON, "Умножить"), (BUTTON, "Синус"), (BUTTON, "Косинус"), (BUTTON, "Тангенс"),
-    (BUTTON, "Котангенс"), (BUTTON, "Квадратный корень"), (BUTTON, "Поменять операнды местами"),
-    (BUTTON, "Результат в первый операнд"), (BUTTON, "Результат во второй операнд"),
-    (BUTTON, "Степень"), (BUTTON, "Один"), (BUTTON, "Три"), (BUTTON, "Шесть"), (BUTTON, "Пять"),
-    (BUTTON, "Четыре"), (BUTTON, "Два"), (BUTTON, "Девять"), (BUTTON, "Восемь"),
-    (BUTTON, "Семь"), (BUTTON, "Прибавить к памяти 1"), (BUTTON, "Вычесть из памяти 1"),
-    (BOX, "Память 1"), (BUTTON, "Десятичная точка"), (BUTTON, "Сменить знак"),
-    (BUTTON, "Стереть последний символ первого операнда"),
-    (BUTTON, "Стереть последний символ второго операнда"),
-    (BUTTON, "Память 2 минус первый операнд"), (BUTTON, "Прибавить к памяти 2"),
-    (BOX, "Память 2"), (BUTTON, "Ноль"), (BOX, "Активный операнд"),
-]
-FIELDS = {"Text1": 0, "Text2": 1, "Text3": 2, "Text4": 28, "Text5": 35, "Text6": 37}
+
+
+def read_layout(path):
+    """The control table as the build writes it: in tab order, each control's role and
+    spoken name, and where each field's box stands in that order."""
+    controls, fields = [], {}
+    with open(path, encoding="utf-8") as layout:
+        for index, line in enumerate(layout):
+            name, kind, field, *_, spoken, _ = line.rstrip("\n").split("\t")
+            controls.append((BOX if kind == "box" else BUTTON, spoken))
+            if field != "-":
+                fields[field] = index
+    return controls, fields
+
+
+CONTROLS, FIELDS = [], {}
 
 
 def start(command, **kwargs):
@@ -113,8 +112,8 @@ def check(calculator):
     calculator.act(FIELDS["Text1"])
     calculator.expect("the first operand's action", Text1="", Text2="47", Text6="1")
     calculator.press("Девять")
-    calculator.press("Прибавить к памяти 1")
-    calculator.press("Прибавить к памяти 2")
+    calculator.press("Прибавить первый операнд к памяти 1")
+    calculator.press("Прибавить первый операнд к памяти 2")
     calculator.expect("M1+ and M2+", Text1="9", Text4="9", Text5="9")
     calculator.act(FIELDS["Text4"])
     calculator.expect("the first register's action", Text3="9", Text4="")
@@ -126,6 +125,12 @@ def check(calculator):
     # Nothing is wired to the result: focusing it changes no field.
     calculator.act(FIELDS["Text3"], "SetFocus")
     calculator.expect("focus on the result", Text1="9", Text2="", Text3="2,5", Text6="2")
+    # The spoken names say which way each memory subtraction goes.
+    calculator.set_field("Text4", "20")
+    calculator.set_field("Text5", "2")
+    calculator.press("Вычесть первый операнд из памяти 1")
+    calculator.press("Записать в память 2 первый операнд минус память 2")
+    calculator.expect("M1- and M2-", Text1="9", Text4="11", Text5="7")
 
 
 def extents(accessible):
@@ -167,6 +172,8 @@ def check_scaled(kometa, environment, unscaled):
 
 def main():
     kometa = sys.argv[1]
+    CONTROLS[:], fields = read_layout(sys.argv[2])
+    FIELDS.update(fields)
     # Without -noreset the server starts over whenever its last client leaves, writes its
     # number again, and dies if nobody reads it. Only a socket file, so that another server
     # of the same number elsewhere on this machine is not reached.

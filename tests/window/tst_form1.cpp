@@ -1,6 +1,8 @@
 // The window as a user meets it: real mouse and key events on the controls, modal boxes
 // read and closed by the test.
+#include "announcer.h"
 #include "button_faces.h"
+#include "control_table.h"
 #include "form1.h"
 #include "toolkit_translation.h"
 
@@ -166,55 +168,24 @@ private slots:
 
     void controlsFollowTheLayoutInTabOrder()
     {
-        // Name, caption or text, and Left, Top, Width, Height in twips, in tab order.
-        struct Row
-        {
-            const char *name;
-            const char *text;
-            int left, top, width, height;
-        };
-        const Row rows[] = {
-            { "Text1", "", 120, 240, 2175, 360 },       { "Text2", "", 120, 1320, 2175, 375 },
-            { "Text3", "", 480, 4530, 2295, 525 },      { "Command1", "=", 120, 4560, 255, 480 },
-            { "Complus", "+", 120, 2040, 375, 375 },    { "Comminus", "-", 600, 2040, 375, 375 },
-            { "Comdel", ":", 1560, 2040, 375, 375 },    { "Comumn", "x", 1080, 2040, 375, 375 },
-            { "Comsin", "sin", 840, 720, 375, 375 },    { "Comcos", "cos", 1200, 720, 375, 375 },
-            { "Comtg", "tg", 1560, 720, 355, 375 },     { "Comctg", "ctg", 1920, 720, 360, 375 },
-            { "Command2", "", 480, 720, 375, 375 },     { "Command4", "", 2400, 2040, 375, 375 },
-            { "Command3", "1", 1920, 4080, 375, 375 },  { "Command7", "2", 2400, 4080, 375, 375 },
-            { "Command8", "", 120, 720, 375, 375 },     { "C1", "1", 240, 3600, 495, 495 },
-            { "C3", "3", 1200, 3600, 495, 495 },        { "C6", "6", 1200, 3120, 495, 495 },
-            { "C5", "5", 720, 3120, 495, 495 },         { "C4", "4", 240, 3120, 495, 495 },
-            { "C2", "2", 720, 3600, 495, 495 },         { "C9", "9", 1200, 2640, 495, 495 },
-            { "C8", "8", 720, 2640, 495, 495 },         { "C7", "7", 240, 2640, 495, 495 },
-            { "Command9", "M1+", 1800, 2640, 495, 375 }, { "Command10", "M1-", 1800, 3000, 495, 375 },
-            { "Text4", " ", 1800, 3400, 975, 270 },     { "Command11", "", 840, 4200, 375, 255 },
-            { "Command12", "+/-", 1320, 4200, 375, 255 }, { "Command13", "<", 2400, 240, 375, 360 },
-            { "Command14", "<", 2400, 1320, 375, 360 }, { "Command16", "M2-", 2280, 3000, 495, 375 },
-            { "Command17", "M2+", 2280, 2640, 495, 375 }, { "Text5", " ", 1800, 3720, 975, 255 },
-            { "Command18", "0", 240, 4080, 495, 375 },  { "Text6", "1", 2520, 720, 255, 405 },
-        };
-        const auto pixels = [](int twips) { return qRound(twips / 15.0); };
+        using namespace kometa::window;
         QWidget *expectedNext = nullptr;
-        int buttons = 0;
-        for (const Row &row : rows) {
-            QWidget *control = Control(QString::fromLatin1(row.name));
-            QVERIFY2(control, row.name);
-            const bool isBox = QByteArray(row.name).startsWith("Text");
+        for (const ControlSpec &row : Controls) {
+            const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+            QWidget *control = Control(name);
+            QVERIFY2(control, qPrintable(name));
+            const bool isBox = row.kind == ControlKind::TextBox;
             QCOMPARE(qobject_cast<QLineEdit *>(control) != nullptr, isBox);
-            buttons += qobject_cast<QPushButton *>(control) != nullptr;
             const QString text = isBox ? qobject_cast<QLineEdit *>(control)->text()
                                        : qobject_cast<QPushButton *>(control)->text();
-            QCOMPARE(text, QString::fromLatin1(row.text));
-            QCOMPARE(control->geometry(),
-                     QRect(pixels(row.left), pixels(row.top), pixels(row.width),
-                           pixels(row.height)));
+            QCOMPARE(text, QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size())));
+            QCOMPARE(control->geometry(), QRect(Pixels(row.left), Pixels(row.top),
+                                                Pixels(row.width), Pixels(row.height)));
             if (expectedNext)
                 QCOMPARE(expectedNext, control);
             expectedNext = control->nextInFocusChain();
-            QVERIFY2(!control->accessibleName().isEmpty(), row.name);
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
         }
-        QCOMPARE(buttons, 32);
         QCOMPARE(form->findChildren<QPushButton *>().size(), 32);
         QCOMPARE(form->findChildren<QLineEdit *>().size(), 6);
     }
@@ -312,6 +283,10 @@ private slots:
         without("Text3 by screen reader", "Text3", Gesture::ScreenReader, typed, typed);
         without("C5 by screen reader", "C5", Gesture::ScreenReader, typed,
                 { "123", "45", "5", "6", "7", "2" });
+        without("Complus by Enter", "Complus", Gesture::Enter, typed,
+                { "123", "4", "127", "6", "7", "2" });
+        without("Command16 by keypad Enter", "Command16", Gesture::KeypadEnter, typed,
+                { "123", "4", "5", "6", "116", "2" });
     }
 
     void everyWiredClickRunsItsOperation()
@@ -397,21 +372,26 @@ private slots:
         QCOMPARE(Box("Text6")->text(), u"1"_s);
     }
 
-    void enterAndEscapePressNothing()
+    void enterPressesOnlyTheFocusedButton()
     {
+        // Enter in an operand keeps what was typed; Escape presses nothing anywhere.
         Box("Text1")->setText(u"4"_s);
-        const QStringList before = Fields();
-        for (QWidget *target : { static_cast<QWidget *>(Box("Text1")),
-                                 static_cast<QWidget *>(Button("C5")) }) {
-            target->setFocus();
-            const auto seen = CloseBoxesDuring([&] {
-                QTest::keyClick(target, Qt::Key_Return);
-                QTest::keyClick(target, Qt::Key_Enter);
-                QTest::keyClick(target, Qt::Key_Escape);
-            });
-            QVERIFY(!seen);
-            QCOMPARE(Fields(), before);
-        }
+        Box("Text1")->setFocus();
+        const auto seen = CloseBoxesDuring([&] {
+            QTest::keyClick(Box("Text1"), Qt::Key_Return);
+            QTest::keyClick(Box("Text1"), Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(Box("Text1"), Qt::Key_Escape);
+            Button("C5")->setFocus();
+            QTest::keyClick(Button("C5"), Qt::Key_Escape);
+            // A held Enter presses once; the keypad's Enter presses too.
+            QTest::keyPress(Button("C5"), Qt::Key_Return);
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(Button("C5"), &repeat);
+            QTest::keyRelease(Button("C5"), Qt::Key_Return);
+            QTest::keyClick(Button("C5"), Qt::Key_Enter, Qt::KeypadModifier);
+        });
+        QVERIFY(!seen);
+        QCOMPARE(Box("Text1")->text(), u"455"_s);
         for (QPushButton *button : form->findChildren<QPushButton *>())
             QVERIFY(!button->isDefault() && !button->autoDefault());
     }
@@ -473,9 +453,14 @@ private slots:
 
     void picturesHaveSpokenNames()
     {
-        const auto *root = QAccessible::queryAccessibleInterface(Button("Command2"));
-        QVERIFY(root);
-        QCOMPARE(root->text(QAccessible::Name), u"Квадратный корень"_s);
+        // A button that shows only a picture is named by its interface, not its caption.
+        for (const char *name : { "Command2", "Command4", "Command8", "Command11" }) {
+            const auto *button = QAccessible::queryAccessibleInterface(Button(name));
+            QVERIFY(button && button->role() == QAccessible::Button);
+            QCOMPARE(button->text(QAccessible::Name), Button(name)->accessibleName());
+            QVERIFY2(Button(name)->text().isEmpty() && !button->text(QAccessible::Name).isEmpty(),
+                     name);
+        }
         QSet<QString> names;
         for (QWidget *control : form->findChildren<QWidget *>())
             if (!control->accessibleName().isEmpty())
@@ -494,6 +479,48 @@ private slots:
                      wired);
             QCOMPARE(!box->text(QAccessible::Description).isEmpty(), wired);
         }
+    }
+
+    void announcementNamesWhatChanged_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("focused"); // a field's index, or -1 for a button
+        QTest::addColumn<bool>("focusedTextIsRead");
+        QTest::addColumn<QString>("heard");
+        const QStringList start { "12", "30", "", " ", " ", "1" };
+        QTest::newRow("result") << start << QStringList { "12", "30", "42", " ", " ", "1" } << -1
+                                << true << u"Поле 3: 42"_s;
+        QTest::newRow("nothing changed") << start << start << -1 << false << QString();
+        QTest::newRow("two fields, in field order, a blank as empty")
+                << QStringList { "", "", "", "12", " ", "1" }
+                << QStringList { "", "", "12", "", " ", "1" } << 3 << true
+                << u"Поле 3: 12. Поле 4: пусто"_s;
+        QTest::newRow("focused box left to the screen reader")
+                << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << true << QString();
+        QTest::newRow("focused box told where the screen reader is silent")
+                << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << false
+                << u"Поле 6: 2"_s;
+        QTest::newRow("focused box emptied") << start << QStringList { "", "30", "", " ", " ", "1" }
+                                             << 0 << true << u"Поле 1: пусто"_s;
+    }
+
+    void announcementNamesWhatChanged()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(int, focused);
+        QFETCH(bool, focusedTextIsRead);
+        QFETCH(QString, heard);
+        kometa::window::FieldTexts names, was, is;
+        for (int i = 0; i < 6; ++i) {
+            names[i] = u"Поле %1"_s.arg(i + 1);
+            was[i] = before[i];
+            is[i] = after[i];
+        }
+        const auto field = focused < 0 ? std::nullopt
+                                       : std::optional(static_cast<kometa::Field>(focused));
+        QCOMPARE(kometa::window::Announcement(names, was, is, field, focusedTextIsRead), heard);
     }
 
     void toolkitTextsFollowTheLanguage_data()
