@@ -66,9 +66,10 @@ if [[ $action == windows ]]; then
 fi
 
 if [[ $action == run ]]; then
-    # Only the calculator: no tests, fuzz targets or benchmarks.
+    # The calculator and everything an install puts beside it (manual pages, changelog):
+    # no tests, fuzz targets or benchmarks.
     cmake --preset default -DBUILD_TESTING=OFF -DKOMETA_BUILD_BENCHMARKS=OFF
-    cmake --build --preset default --target kometa
+    cmake --build --preset default
     exec build/bin/kometa
 fi
 

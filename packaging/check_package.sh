@@ -2,8 +2,12 @@
 # Builds the .deb from a configured build folder and checks what it would install:
 # the files a desktop needs, dependencies computed from the linked libraries, an
 # executable whose libraries all resolve, and what Debian's own checkers say: lintian with
-# no error or warning, and hardening-check. Usage: check_package.sh BUILD_DIR
+# no error or warning, and hardening-check.
 set -euo pipefail
+if (($# != 1)); then
+    echo "usage: $0 BUILD_DIR" >&2
+    exit 2
+fi
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

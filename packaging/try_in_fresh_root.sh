@@ -2,11 +2,22 @@
 # Installs the .deb into a brand-new minimal Debian root that has none of the build
 # packages, then starts kometa there under Xvfb and waits for its window. Needs root,
 # debootstrap and the network to the package mirror this machine already uses. The .deb
-# must have been built on the same release.
-# Usage: try_in_fresh_root.sh PATH/TO/kometa_VERSION_ARCH.deb [bookworm|trixie]
+# must have been built on the same release, which is the default.
 set -euo pipefail
+if (($# < 1 || $# > 2)); then
+    echo "usage: $0 PATH/TO/kometa_VERSION_ARCH.deb [bookworm|trixie]" >&2
+    exit 2
+fi
+if [[ $(id -u) -ne 0 ]]; then
+    echo "$0: run it as root (sudo $0 ...): it makes and enters a Debian root" >&2
+    exit 2
+fi
+command -v debootstrap >/dev/null || {
+    echo "$0: needs debootstrap: apt-get install --no-install-recommends debootstrap" >&2
+    exit 2
+}
 deb=$(realpath "$1")
-release=${2:-bookworm}
+release=${2:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
 root=$(mktemp -d /tmp/kometa-root.XXXXXX)
 cleanup() {
     umount "$root/proc" 2>/dev/null || umount -l "$root/proc" 2>/dev/null || true
@@ -19,9 +30,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The same mirror the host's apt is configured with.
-mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
-    grep -E '^(URIs:|deb )' | grep -v security | head -n 1 | awk '{print $2}' || true)
+# The same mirror the host's apt installs from, as apt itself reads its sources (one-line
+# or deb822, with or without options such as signed-by).
+mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' |
+    grep -v security | head -n 1 || true)
+[[ -n $mirror ]] || { echo "$0: apt knows no Debian mirror here; run apt-get update" >&2; exit 1; }
 echo "bootstrapping Debian $release into $root"
 debootstrap --variant=minbase "$release" "$root" "$mirror" >/dev/null
 mount -t proc proc "$root/proc"

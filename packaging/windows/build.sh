@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows program on Debian and tests it under Wine: Qt cross-built once from this
-# machine's own Qt source (cached), the converter tool built natively, then kometa.exe, its
+# machine's own Qt source (cached), the build's own tools built natively, then kometa.exe, its
 # zip and its installer in build/windows, and every test that runs under Wine.
 # Called by ./build.sh windows, which installs what this needs.
 set -euo pipefail
@@ -8,22 +8,20 @@ cd "$(dirname "$0")/../.."
 top=$PWD
 out=$top/build/windows
 
-qt=$(packaging/windows/build_qt.sh)
-echo "Qt for Windows: $qt"
+# What the windows preset reads from the environment: the cross-built Qt, and this
+# machine's own Qt (moc, rcc) under its multiarch folder.
+KOMETA_QT_PREFIX=$(packaging/windows/build_qt.sh)
+KOMETA_HOST_MULTIARCH=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+export KOMETA_QT_PREFIX KOMETA_HOST_MULTIARCH
+echo "Qt for Windows: $KOMETA_QT_PREFIX"
 
-# The picture converter runs during the build, so it must be built for this machine.
-cmake -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DKOMETA_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$out/host" --target picture_to_raw
+# The tools that run during the build must be built for this machine.
+cmake --preset windows-host >/dev/null
+cmake --build --preset windows-host --target picture_to_raw control_layout
 
-cmake -S . -B "$out/cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$top/packaging/windows/mingw-w64.cmake" \
-    -DKOMETA_QT_PREFIX="$qt" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DKOMETA_HOST_TOOLS="$out/host/bin" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-    -DKOMETA_PACKAGE_DIRECTORY="$out" -DBUILD_TESTING=ON -DKOMETA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$out/cross"
-cmake --build "$out/cross" --target package >/dev/null
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+cmake --build --preset windows --target package >/dev/null
 rm -rf "$out/_CPack_Packages"
 ls -l "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
 

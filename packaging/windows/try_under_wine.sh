@@ -2,11 +2,17 @@
 # The Windows program as a user gets it, under Wine on an X server: the zip's kometa.exe
 # typed into with real keys and clicked with the real pointer, its result read back through
 # the clipboard Wine shares with X; then the installer run silently, the installed program
-# started, and the uninstaller run. Needs WINEPREFIX to be a prepared Wine prefix.
-# Usage: try_under_wine.sh ZIP INSTALLER
+# started, and the uninstaller run. Needs WINEPREFIX to be a prepared Wine prefix. CONTROLS
+# is the layout the build writes (controls.tsv); NAME the program's name in the Start menu.
 set -euo pipefail
+if (($# != 4)); then
+    echo "usage: $0 ZIP INSTALLER CONTROLS NAME" >&2
+    exit 2
+fi
 zip=$(realpath "$1")
 installer=$(realpath "$2")
+controls=$(realpath "$3")
+name=$4
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -32,8 +38,8 @@ window_of() {
     done
 }
 
-# Where a control's centre is, in pixels of the client area, from its place in twips.
-centre() { echo $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)); }
+# Where a control's centre is, in pixels of the client area, from the build's layout.
+centre() { awk -F '\t' -v name="$1" '$1 == name { print int($4 + $6 / 2), int($5 + $7 / 2) }' "$controls"; }
 
 (cd "$work" && cmake -E tar xf "$zip")
 program=$(find "$work" -name kometa.exe | head -n 1)
@@ -46,10 +52,10 @@ sleep 0.5
 xdotool type --delay 100 12
 xdotool key Tab
 xdotool type --delay 100 30
-read -r x y <<<"$(centre 120 2040 375 375)"   # Complus, "+"
+read -r x y <<<"$(centre Complus)"   # "+"
 xdotool mousemove --window "$window" "$x" "$y" click 1
 sleep 0.5
-read -r x y <<<"$(centre 480 4530 2295 525)"  # Text3, the result
+read -r x y <<<"$(centre Text3)"     # the result
 xdotool mousemove --window "$window" "$x" "$y" click 1
 xdotool key ctrl+a ctrl+c
 sleep 0.5
@@ -63,7 +69,7 @@ wine "$installer" /S '/D=C:\Kometa' >/dev/null 2>&1
 wineserver --wait
 installed=$WINEPREFIX/drive_c/Kometa
 [[ -f $installed/kometa.exe && -f $installed/Uninstall.exe ]]
-shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Kometa.lnk' | head -n 1)
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name "$name.lnk" | head -n 1)
 [[ -n $shortcut ]] || { echo "no Start-menu entry" >&2; exit 1; }
 echo "the installer put kometa.exe, its uninstaller and a Start-menu entry in place"
 wine "$installed/kometa.exe" >/dev/null 2>&1 &

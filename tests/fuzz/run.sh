@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for a bounded time, starting from the committed corpus; new inputs
 # go to a scratch folder, so the committed corpus stays as it is.
-# Usage: run.sh BUILD_DIR SECONDS_PER_TARGET [extra libFuzzer flags]
 set -euo pipefail
+if (($# < 2)); then
+    echo "usage: $0 BUILD_DIR SECONDS_PER_TARGET [extra libFuzzer flags]" >&2
+    exit 2
+fi
 build=$1
 seconds=$2
 shift 2
