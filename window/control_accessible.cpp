@@ -1,6 +1,5 @@
 #include "control_accessible.h"
 
-#include "form1.h"
 #include "screen_pixels.h"
 #include "text_box.h"
 #include "text_box_accessible.h"
@@ -114,13 +113,15 @@ public:
     }
 };
 
+const QMetaObject *calculatorWindow = nullptr;
+
 // Asked with each class name of the object in turn, most derived first.
 QAccessibleInterface *ControlFactory(const QString &, QObject *object)
 {
     if (auto *box = qobject_cast<TextBox *>(object))
         return MakeTextBoxAccessible(box);
-    if (auto *window = qobject_cast<Form1 *>(object))
-        return new WindowAccessible(window);
+    if (object->metaObject() == calculatorWindow)
+        return new WindowAccessible(static_cast<QWidget *>(object));
     // Also the buttons of the greeting and fault boxes. A checkable button or one with a
     // menu is left to Qt, which presents those differently.
     if (auto *button = qobject_cast<QPushButton *>(object);
@@ -131,8 +132,9 @@ QAccessibleInterface *ControlFactory(const QString &, QObject *object)
 
 } // namespace
 
-void InstallAccessibility()
+void InstallAccessibility(const QMetaObject &windowClass)
 {
+    calculatorWindow = &windowClass;
     static const bool installed = [] {
         QAccessible::installFactory(ControlFactory);
         return true;

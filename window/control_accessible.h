@@ -3,9 +3,12 @@
 // click as an action (text_box_accessible.h).
 #pragma once
 
+struct QMetaObject;
+
 namespace kometa::window {
 
+// For the calculator's window, of class windowClass, its buttons and text boxes.
 // Idempotent; interfaces are made only once an assistive client asks for them.
-void InstallAccessibility();
+void InstallAccessibility(const QMetaObject &windowClass);
 
 } // namespace kometa::window

@@ -136,7 +136,7 @@ char16_t DecimalSeparatorOf(const QLocale &locale)
 
 Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
 {
-    InstallAccessibility();
+    InstallAccessibility(staticMetaObject);
     setObjectName(u"Form1"_s);
     // The layout is a picture of a keypad: a right-to-left language must not mirror its
     // captions ("<", "M1+", "+/-") or the place of its fields. Captions are drawn in the
