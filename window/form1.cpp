@@ -165,8 +165,9 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
             box->setText(FromUtf8(row.caption));
             box->SetEnterClicks(row.enter == EnterKey::Clicks);
             box->setAccessibleDescription(FromUtf8(row.clickDescription));
-            boxes.at(static_cast<std::size_t>(row.field.value())) = box;
-            fieldNames.at(static_cast<std::size_t>(row.field.value())) = FromUtf8(row.accessibleName);
+            const auto field = static_cast<std::size_t>(row.field.value());
+            boxes.at(field) = box;
+            fieldNames.at(field) = FromUtf8(row.accessibleName);
             if (row.click.Wired())
                 connect(box, &TextBox::clicked, this, [this, &row] { Run(row.click); });
             control = box;
