@@ -65,13 +65,20 @@ echo "12 + 30 gave \"$result\" in the result field, read through the clipboard"
 wineserver --kill
 sleep 1
 
+# Wine names files in the C library's character set: where ru_RU is not generated, that is
+# ASCII, and a Start-menu entry in Cyrillic could not be written.
+export LC_CTYPE=C.UTF-8
 wine "$installer" /S '/D=C:\Kometa' >/dev/null 2>&1
 wineserver --wait
 installed=$WINEPREFIX/drive_c/Kometa
 [[ -f $installed/kometa.exe && -f $installed/Uninstall.exe ]]
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name "$name.lnk" | head -n 1)
 [[ -n $shortcut ]] || { echo "no Start-menu entry" >&2; exit 1; }
-echo "the installer put kometa.exe, its uninstaller and a Start-menu entry in place"
+# The entry in the list of installed programs, as Wine's registry file writes its letters.
+display=$(for ((i = 0; i < ${#name}; i++)); do printf '\\x%x' "'${name:i:1}"; done)
+grep -qF "\"DisplayName\"=\"$display\"" "$WINEPREFIX/system.reg" ||
+    { echo "no uninstall entry named $name" >&2; exit 1; }
+echo "the installer put kometa.exe, its uninstaller, a Start-menu entry and an uninstall entry named $name in place"
 wine "$installed/kometa.exe" >/dev/null 2>&1 &
 window_of "the installed kometa.exe" >/dev/null
 echo "the installed kometa.exe shows its window"
