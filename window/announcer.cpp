@@ -112,7 +112,7 @@ public:
     }
     void setText(QAccessible::Text, const QString &) override { }
     // Not drawn anywhere: it stands for the whole window.
-    QRect rect() const override { return ScreenRect(form, form->rect()); }
+    QRect rect() const override { return ScreenRect(form); }
     QAccessible::Role role() const override { return kind; }
     QAccessible::State state() const override { return {}; }
 

@@ -3,19 +3,16 @@
 // written into another field would otherwise pass unheard.
 #pragma once
 
-#include "calculator_state.h"
+#include "field_boxes.h"
 
 #include <QString>
 
-#include <array>
 #include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace kometa::window {
-
-using FieldTexts = std::array<QString, FieldCount>;
 
 // What a press announces: each field whose text it changed, in field order, as the field's
 // spoken name and its new text, "Результат: 42. Память 1: пусто"; a blank field is heard as

@@ -48,7 +48,7 @@ public:
 
     QRect rect() const override
     {
-        return widget()->isVisible() ? ScreenRect(widget(), widget()->rect()) : QRect();
+        return ScreenRect(widget());
     }
 
     QStringList actionNames() const override
@@ -99,7 +99,7 @@ public:
 
     QRect rect() const override
     {
-        return widget()->isVisible() ? ScreenRect(widget(), widget()->rect()) : QRect();
+        return ScreenRect(widget());
     }
 
     QAccessibleInterface *childAt(int x, int y) const override

@@ -20,9 +20,9 @@ void FieldBoxes::Write(Field field, std::u16string text)
     boxes[static_cast<std::size_t>(field)]->setText(QString::fromStdU16String(text));
 }
 
-FieldBoxes::Texts FieldBoxes::Snapshot() const
+FieldTexts FieldBoxes::Snapshot() const
 {
-    Texts texts;
+    FieldTexts texts;
     for (std::size_t field = 0; field < FieldCount; ++field)
         texts[field] = boxes[field]->text();
     return texts;

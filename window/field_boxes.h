@@ -13,10 +13,12 @@ class QLineEdit;
 
 namespace kometa::window {
 
+// The six fields' texts at one moment, in field order.
+using FieldTexts = std::array<QString, FieldCount>;
+
 class FieldBoxes : public CalculatorState
 {
 public:
-    using Texts = std::array<QString, FieldCount>;
 
     FieldBoxes(char16_t decimalSeparator, const std::array<QLineEdit *, FieldCount> &boxes);
 
@@ -24,7 +26,7 @@ public:
     void Write(Field field, std::u16string text) override;
 
     // Copies share the boxes' text until a box changes.
-    Texts Snapshot() const;
+    FieldTexts Snapshot() const;
 
     // The field whose box has the keyboard focus, if any.
     std::optional<Field> Focused() const;

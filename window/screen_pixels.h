@@ -14,6 +14,9 @@ namespace kometa::window {
 // A rectangle in the widget's own logical coordinates, as the screen shows it.
 QRect ScreenRect(const QWidget *widget, const QRect &local);
 
+// The whole widget as the screen shows it; empty while it is hidden.
+QRect ScreenRect(const QWidget *widget);
+
 // A point on the screen, in the widget's own logical coordinates.
 QPoint LocalPoint(const QWidget *widget, const QPoint &screen);
 

@@ -25,7 +25,7 @@ public:
 
     QRect rect() const override
     {
-        return widget()->isVisible() ? ScreenRect(widget(), widget()->rect()) : QRect();
+        return ScreenRect(widget());
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
