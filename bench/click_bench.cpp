@@ -1,7 +1,7 @@
 // From a mouse click on an arithmetic button of the running window to the result being
 // drawn: the time until the server reports drawing inside the result field.
 // Usage: click_bench CLICKS PATH/TO/kometa
-#include "control_table.h"
+#include "layout/control_table.h"
 #include "x_session.h"
 
 #include <X11/extensions/XTest.h>

@@ -4,7 +4,7 @@
 // the field a text box shows (or -), the place in the window's logical pixels (x, y,
 // width, height), the spoken name, and what a text box's click does.
 // Usage: control_layout OUTPUT
-#include "control_table.h"
+#include "layout/control_table.h"
 
 #include <cstdio>
 #include <fstream>

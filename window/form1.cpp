@@ -1,13 +1,13 @@
 #include "form1.h"
 
-#include "announcer.h"
-#include "button_faces.h"
-#include "control_table.h"
-#include "field_boxes.h"
-#include "font_faces.h"
-#include "push_button.h"
-#include "text_box.h"
-#include "control_accessible.h"
+#include "accessibility/announcer.h"
+#include "controls/button_palette.h"
+#include "layout/control_table.h"
+#include "controls/field_boxes.h"
+#include "controls/font_faces.h"
+#include "controls/push_button.h"
+#include "controls/text_box.h"
+#include "accessibility/control_accessible.h"
 
 #include <QAccessible>
 #include <QApplication>

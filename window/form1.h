@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calculator_state.h"
-#include "wiring.h"
+#include "layout/wiring.h"
 
 #include <QWidget>
 

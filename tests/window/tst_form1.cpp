@@ -1,8 +1,8 @@
 // The window as a user meets it: real mouse and key events on the controls, modal boxes
 // read and closed by the test.
-#include "announcer.h"
-#include "button_faces.h"
-#include "control_table.h"
+#include "accessibility/announcer.h"
+#include "controls/button_palette.h"
+#include "layout/control_table.h"
 #include "form1.h"
 #include "toolkit_translation.h"
 

@@ -1,7 +1,7 @@
 // The family each of the layout's faces is asked for on this platform.
 #pragma once
 
-#include "control_table.h"
+#include "layout/control_table.h"
 
 #include <QFont>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "field_boxes.h"
+#include "controls/field_boxes.h"
 
 #include <QLineEdit>
 

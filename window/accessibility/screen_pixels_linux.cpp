@@ -1,4 +1,4 @@
-#include "screen_pixels.h"
+#include "accessibility/screen_pixels.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 // field a text box shows, and which operation each click runs.
 #pragma once
 
-#include "wiring.h"
+#include "layout/wiring.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "font_faces.h"
+#include "controls/font_faces.h"
 
 namespace kometa::window {
 

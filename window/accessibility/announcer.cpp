@@ -1,6 +1,6 @@
-#include "announcer.h"
+#include "accessibility/announcer.h"
 
-#include "screen_pixels.h"
+#include "accessibility/screen_pixels.h"
 
 #include <QAccessible>
 #include <QWidget>

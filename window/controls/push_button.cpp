@@ -1,4 +1,4 @@
-#include "push_button.h"
+#include "controls/push_button.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
-#include "text_box_accessible.h"
+#include "accessibility/text_box_accessible.h"
 
-#include "screen_pixels.h"
-#include "text_box.h"
+#include "accessibility/screen_pixels.h"
+#include "controls/text_box.h"
 
 #include <QAccessibleWidget>
 

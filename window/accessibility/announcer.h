@@ -3,7 +3,7 @@
 // written into another field would otherwise pass unheard.
 #pragma once
 
-#include "field_boxes.h"
+#include "controls/field_boxes.h"
 
 #include <QString>
 

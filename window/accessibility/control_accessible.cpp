@@ -1,8 +1,8 @@
-#include "control_accessible.h"
+#include "accessibility/control_accessible.h"
 
-#include "screen_pixels.h"
-#include "text_box.h"
-#include "text_box_accessible.h"
+#include "accessibility/screen_pixels.h"
+#include "controls/text_box.h"
+#include "accessibility/text_box_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>

@@ -1,4 +1,4 @@
-#include "text_box.h"
+#include "controls/text_box.h"
 
 #include <QKeyEvent>
 #include <QMetaMethod>

@@ -1,4 +1,4 @@
-#include "button_faces.h"
+#include "controls/button_palette.h"
 
 #include <algorithm>
 #include <cmath>

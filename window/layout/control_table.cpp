@@ -1,4 +1,4 @@
-#include "control_table.h"
+#include "layout/control_table.h"
 
 namespace kometa::window {
 
