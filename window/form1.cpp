@@ -34,21 +34,6 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont FontFor(const FontSpec &wanted)
-{
-    QFont font;
-    for (const FaceFamily &face : FaceFamilies) {
-        if (face.face == wanted.face) {
-            font.setFamily(face.family.toString());
-            font.setStyleHint(face.hint);
-        }
-    }
-    font.setPointSizeF(wanted.points);
-    font.setBold(wanted.bold);
-    font.setItalic(wanted.italic);
-    return font;
-}
-
 // Pictures are stored as their width and height followed by premultiplied ARGB32 pixels.
 QImage RawPicture(const QString &name)
 {

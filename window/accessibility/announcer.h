@@ -36,6 +36,10 @@ public:
     static bool ReadsFocusedText();
 
 private:
+    // Where Qt has no announcement of its own (before 6.8), each platform's way to make a
+    // screen reader speak, in the file named for the platform.
+    void AnnounceWithoutQt(const QString &message);
+
     QWidget *window;
     struct Notice;
     std::unique_ptr<Notice> notice;

@@ -80,9 +80,4 @@ QPoint LocalPoint(const QWidget *widget, const QPoint &screen)
     return widget->mapFrom(scaled->top, QPoint(int(std::floor(inWindow.x())), int(std::floor(inWindow.y()))));
 }
 
-QRect ScreenRect(const QWidget *widget)
-{
-    return widget->isVisible() ? ScreenRect(widget, widget->rect()) : QRect();
-}
-
 } // namespace kometa::window

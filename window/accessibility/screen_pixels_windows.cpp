@@ -16,9 +16,4 @@ QPoint LocalPoint(const QWidget *widget, const QPoint &screen)
     return widget->mapFromGlobal(screen);
 }
 
-QRect ScreenRect(const QWidget *widget)
-{
-    return widget->isVisible() ? ScreenRect(widget, widget->rect()) : QRect();
-}
-
 } // namespace kometa::window

@@ -1,4 +1,4 @@
-// The family each of the layout's faces is asked for on this platform.
+// The layout's faces as this platform has them.
 #pragma once
 
 #include "layout/control_table.h"
@@ -6,18 +6,19 @@
 #include <QFont>
 #include <QStringView>
 
-#include <array>
-
 namespace kometa::window {
 
 struct FaceFamily
 {
-    Face face;
     QStringView family;
     // What the platform falls back to where the family is missing.
     QFont::StyleHint hint;
 };
 
-extern const std::array<FaceFamily, 6> FaceFamilies;
+// The family a face is asked for here. Every face has its case: a face missing from the
+// platform's switch does not compile.
+FaceFamily FamilyOf(Face face);
+
+QFont FontFor(const FontSpec &wanted);
 
 } // namespace kometa::window

@@ -6,13 +6,21 @@ namespace kometa::window {
 // by the free face that stands in for it, metric-compatible where one exists. Asking for the
 // missing family first would make Qt search fontconfig for substitutes, which costs
 // milliseconds per face at start.
-const std::array<FaceFamily, 6> FaceFamilies = { {
-    { Face::Arial, u"Liberation Sans", QFont::SansSerif },
-    { Face::CourierNew, u"Liberation Mono", QFont::TypeWriter },
-    { Face::Georgia, u"DejaVu Serif", QFont::Serif },
-    { Face::MsSansSerif, u"Liberation Sans", QFont::SansSerif },
-    { Face::System, u"Liberation Sans", QFont::SansSerif },
-    { Face::Terminal, u"Liberation Mono", QFont::Monospace },
-} };
+FaceFamily FamilyOf(Face face)
+{
+    switch (face) {
+    case Face::Arial:
+    case Face::MsSansSerif:
+    case Face::System:
+        return { u"Liberation Sans", QFont::SansSerif };
+    case Face::CourierNew:
+        return { u"Liberation Mono", QFont::TypeWriter };
+    case Face::Georgia:
+        return { u"DejaVu Serif", QFont::Serif };
+    case Face::Terminal:
+        return { u"Liberation Mono", QFont::Monospace };
+    }
+    return { u"Liberation Sans", QFont::SansSerif };
+}
 
 } // namespace kometa::window

@@ -3,13 +3,23 @@
 namespace kometa::window {
 
 // Windows has the layout's own faces.
-const std::array<FaceFamily, 6> FaceFamilies = { {
-    { Face::Arial, u"Arial", QFont::SansSerif },
-    { Face::CourierNew, u"Courier New", QFont::TypeWriter },
-    { Face::Georgia, u"Georgia", QFont::Serif },
-    { Face::MsSansSerif, u"MS Sans Serif", QFont::SansSerif },
-    { Face::System, u"System", QFont::SansSerif },
-    { Face::Terminal, u"Terminal", QFont::Monospace },
-} };
+FaceFamily FamilyOf(Face face)
+{
+    switch (face) {
+    case Face::Arial:
+        return { u"Arial", QFont::SansSerif };
+    case Face::CourierNew:
+        return { u"Courier New", QFont::TypeWriter };
+    case Face::Georgia:
+        return { u"Georgia", QFont::Serif };
+    case Face::MsSansSerif:
+        return { u"MS Sans Serif", QFont::SansSerif };
+    case Face::System:
+        return { u"System", QFont::SansSerif };
+    case Face::Terminal:
+        return { u"Terminal", QFont::Monospace };
+    }
+    return { u"Arial", QFont::SansSerif };
+}
 
 } // namespace kometa::window
