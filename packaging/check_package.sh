@@ -4,11 +4,13 @@
 # executable whose libraries all resolve, and what Debian's own checkers say: lintian with
 # no error or warning, and hardening-check.
 set -euo pipefail
-if (($# != 1)); then
-    echo "usage: $0 BUILD_DIR" >&2
+if (($# < 3)); then
+    echo "usage: $0 BUILD_DIR APP_ID ICON_SIZE..." >&2
     exit 2
 fi
 build=$(cd "$1" && pwd)
+id=$2
+icon_sizes=("${@:3}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -47,11 +49,10 @@ for library in $(readelf -d "$build/bin/kometa" | sed -n 's/.*(NEEDED).*\[\(.*\)
 done
 
 dpkg-deb -x "$deb" "$work/root"
-id=example.kometa.Kometa
 expected=(usr/bin/kometa "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml"
     usr/share/doc/kometa/copyright usr/share/doc/kometa/changelog.gz
     usr/share/man/man1/kometa.1.gz usr/share/man/ru/man1/kometa.1.gz)
-for size in 16 24 32 48 64 128 256; do
+for size in "${icon_sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for file in "${expected[@]}"; do

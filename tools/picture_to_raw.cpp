@@ -1,7 +1,7 @@
-// Converts a picture into the form the window reads fastest: width and height as two
-// 32-bit numbers, then premultiplied ARGB32 pixels as this machine stores them. Reading
-// that needs no image decoder, so starting the calculator never loads one.
-// Usage: picture_to_raw INPUT OUTPUT
+// Converts a picture into the form the window reads without an image decoder
+// (window/controls/raw_picture.h). Usage: picture_to_raw INPUT OUTPUT
+#include "controls/raw_picture.h"
+
 #include <QFile>
 #include <QImage>
 
@@ -13,18 +13,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s INPUT OUTPUT\n", argv[0]);
         return 2;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1]))
-                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage image(QString::fromLocal8Bit(argv[1]));
     if (image.isNull()) {
         std::fprintf(stderr, "%s: cannot read\n", argv[1]);
         return 1;
     }
     QFile out(QString::fromLocal8Bit(argv[2]));
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly)
+        || out.write(kometa::window::raw_picture::Encode(image)) < 0)
         return 1;
-    const quint32 size[2] = { quint32(image.width()), quint32(image.height()) };
-    out.write(reinterpret_cast<const char *>(size), sizeof size);
-    for (int y = 0; y < image.height(); ++y)
-        out.write(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4);
-    return out.error() == QFile::NoError ? 0 : 1;
+    return out.flush() ? 0 : 1;
 }

@@ -1,27 +1,22 @@
 #include "form1.h"
 
 #include "accessibility/announcer.h"
+#include "accessibility/control_accessible.h"
 #include "controls/button_palette.h"
-#include "layout/control_table.h"
 #include "controls/field_boxes.h"
 #include "controls/font_faces.h"
+#include "controls/pictures.h"
 #include "controls/push_button.h"
 #include "controls/text_box.h"
-#include "accessibility/control_accessible.h"
+#include "layout/control_table.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
-#include <QResource>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-
-#include <cstring>
 
 namespace kometa::window {
 
@@ -32,42 +27,6 @@ namespace {
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Pictures are stored as their width and height followed by premultiplied ARGB32 pixels.
-QImage RawPicture(const QString &name)
-{
-    const QByteArray bytes = QResource(u":/pictures/"_s + name + u".raw"_s).uncompressedData();
-    quint32 size[2] = {};
-    if (bytes.size() >= qsizetype(sizeof size))
-        std::memcpy(size, bytes.constData(), sizeof size);
-    QImage image(static_cast<int>(size[0]), static_cast<int>(size[1]),
-                 QImage::Format_ARGB32_Premultiplied);
-    if (image.sizeInBytes() != bytes.size() - qsizetype(sizeof size))
-        return {};
-    std::memcpy(image.bits(), bytes.constData() + sizeof size, size_t(image.sizeInBytes()));
-    return image;
-}
-
-// Both scales are added explicitly: an icon that only finds its @2x file by name stays
-// blurry after the window moves to a denser screen.
-void SetPicture(QPushButton *button, std::string_view name)
-{
-    const QImage normal = RawPicture(FromUtf8(name));
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(normal));
-    icon.addPixmap(QPixmap::fromImage(RawPicture(FromUtf8(name) + u"@2x"_s)));
-    button->setIcon(icon);
-    button->setIconSize(normal.size());
-}
-
-// Larger sizes reach the desktop through the installed icon theme.
-QIcon CometIcon()
-{
-    QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64 })
-        icon.addPixmap(QPixmap::fromImage(RawPicture(u"comet-%1"_s.arg(size))));
-    return icon;
 }
 
 Qt::CursorShape CursorFor(Pointer pointer)
@@ -148,6 +107,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
         if (row.kind == ControlKind::TextBox) {
             auto *box = new TextBox(this);
             box->setText(FromUtf8(row.caption));
+            box->SetHasClick(row.click.Wired());
             box->SetEnterClicks(row.enter == EnterKey::Clicks);
             box->setAccessibleDescription(FromUtf8(row.clickDescription));
             const auto field = static_cast<std::size_t>(row.field.value());

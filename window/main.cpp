@@ -5,15 +5,13 @@
 #include <QApplication>
 #include <QLocale>
 
-using namespace Qt::StringLiterals;
-
 int main(int argc, char *argv[])
 {
     kometa::window::EarlyStart early;
     QApplication application(argc, argv);
     early.ConnectSessionBus();
     // Lets the desktop match the window to its entry and icon.
-    QGuiApplication::setDesktopFileName(u"example.kometa.Kometa"_s);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOMETA_APP_ID));
     const QLocale locale = QLocale::system();
     kometa::window::InstallToolkitTranslation(locale.uiLanguages().value(0));
     early.WaitForFonts();

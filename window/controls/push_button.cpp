@@ -1,15 +1,13 @@
 #include "controls/push_button.h"
 
-#include <QKeyEvent>
+#include "controls/enter_key.h"
 
 namespace kometa::window {
 
 void PushButton::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     // A held key presses once, as Space does.
-    if (enter && plain) {
+    if (IsPlainEnter(event)) {
         event->accept();
         if (!event->isAutoRepeat())
             click();

@@ -1,7 +1,7 @@
 #include "controls/text_box.h"
 
-#include <QKeyEvent>
-#include <QMetaMethod>
+#include "controls/enter_key.h"
+
 #include <QMouseEvent>
 
 #include <limits>
@@ -13,11 +13,6 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
     // QLineEdit would cut every text at 32767 characters, silently losing what was typed
     // or computed.
     setMaxLength(std::numeric_limits<int>::max());
-}
-
-bool TextBox::HasClick() const
-{
-    return isSignalConnected(QMetaMethod::fromSignal(&TextBox::clicked));
 }
 
 void TextBox::Click()
@@ -58,9 +53,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enterClicks && enter && plain && !event->isAutoRepeat()) {
+    if (enterClicks && IsPlainEnter(event) && !event->isAutoRepeat()) {
         event->accept();
         emit clicked();
         return;

@@ -16,9 +16,10 @@ public:
     void SetEnterClicks(bool clicks) { enterClicks = clicks; }
     bool EnterClicks() const { return enterClicks; }
 
-    // Whether anything runs on a click; boxes without a click offer none to the keyboard or
-    // to assistive technology.
-    bool HasClick() const;
+    // Whether anything runs on a click, as the layout says; boxes without a click offer none
+    // to the keyboard or to assistive technology.
+    void SetHasClick(bool click) { hasClick = click; }
+    bool HasClick() const { return hasClick; }
 
     // A click without the mouse: the focus moves here as it would under the pointer.
     void Click();
@@ -38,6 +39,7 @@ protected:
 
 private:
     bool pressed = false;
+    bool hasClick = false;
     bool enterClicks = false;
 };
 

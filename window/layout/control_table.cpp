@@ -1,5 +1,10 @@
 #include "layout/control_table.h"
 
+#include "layout/picture_files.h"
+
+#include <algorithm>
+#include <array>
+
 namespace kometa::window {
 
 namespace {
@@ -15,9 +20,7 @@ constexpr FontSpec Register { Face::Terminal, 9, true };
 // The picture buttons show no caption; any face already in use spares loading another.
 constexpr FontSpec NoCaption = Keypad;
 
-} // namespace
-
-const std::array<ControlSpec, 38> Controls = { {
+constexpr auto Table = std::to_array<ControlSpec>({
     { "Text1", Box, Field::Text1, { Select<Field::Text1, 1> },
       "", 120, 240, 2175, 360, Arial975, "Первый операнд", {}, Pointer::Arrow,
       "Нажатие очищает первый операнд и делает его активным" },
@@ -111,6 +114,42 @@ const std::array<ControlSpec, 38> Controls = { {
       "1", 2520, 720, 255, 405, { Face::MsSansSerif, 13.5, true },
       "Индикатор активного операнда", {}, Pointer::Arrow,
       "Нажатие или Enter переключает активный операнд между 1 и 2", EnterKey::Clicks },
-} };
+});
+
+// Each field is shown by exactly one text box.
+constexpr bool EachFieldHasOneBox()
+{
+    for (std::size_t field = 0; field < FieldCount; ++field) {
+        const auto shows = [field](const ControlSpec &row) {
+            return row.kind == ControlKind::TextBox && row.field == static_cast<Field>(field);
+        };
+        if (std::ranges::count_if(Table, shows) != 1)
+            return false;
+    }
+    return std::ranges::all_of(Table, [](const ControlSpec &row) {
+        return row.kind == ControlKind::TextBox ? row.field.has_value() : !row.field.has_value();
+    });
+}
+static_assert(EachFieldHasOneBox(), "every field needs exactly one text box, and only a box shows one");
+
+// A picture a button names was drawn, at 1x and at 2x.
+constexpr bool Drawn(std::string_view picture)
+{
+    const auto named = [picture](std::string_view file) { return file == picture; };
+    const auto doubled = [picture](std::string_view file) {
+        return file.size() == picture.size() + 3 && file.starts_with(picture)
+                && file.ends_with("@2x");
+    };
+    return std::ranges::any_of(ButtonPictures, named)
+            && std::ranges::any_of(ButtonPictures, doubled);
+}
+static_assert(std::ranges::all_of(Table, [](const ControlSpec &row) {
+                  return row.picture.empty() || Drawn(row.picture);
+              }),
+              "a picture the layout names is missing from window/pictures");
+
+} // namespace
+
+const std::span<const ControlSpec> Controls = Table;
 
 } // namespace kometa::window

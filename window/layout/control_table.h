@@ -4,8 +4,8 @@
 
 #include "layout/wiring.h"
 
-#include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace kometa::window {
@@ -59,6 +59,6 @@ inline constexpr int ClientWidthTwips = 2895;
 inline constexpr int ClientHeightTwips = 5295;
 
 // In tab order: the index in this table is the control's tab index.
-extern const std::array<ControlSpec, 38> Controls;
+extern const std::span<const ControlSpec> Controls;
 
 } // namespace kometa::window
