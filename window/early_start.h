@@ -15,15 +15,16 @@ public:
     EarlyStart();
 
     // Once QApplication exists: connects to the session bus, which the accessibility
-    // bridge otherwise waits for on the main thread while the window is built.
-    void ConnectSessionBus();
+    // bridge otherwise waits for on the main thread while the window is built. The thread
+    // uses the application, so whoever holds it must end it first: declared after the
+    // application, it is joined before the application goes.
+    [[nodiscard]] std::jthread ConnectSessionBus();
 
     // Before the first font is used, so that the configuration is read once, not twice.
     void WaitForFonts();
 
 private:
     std::jthread fonts;
-    std::jthread bus;
 };
 
 } // namespace kometa::window

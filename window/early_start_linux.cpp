@@ -10,9 +10,9 @@ namespace kometa::window {
 // waits for it.
 EarlyStart::EarlyStart() : fonts([] { FcInit(); }) { }
 
-void EarlyStart::ConnectSessionBus()
+std::jthread EarlyStart::ConnectSessionBus()
 {
-    bus = std::jthread([] { QDBusConnection::sessionBus(); });
+    return std::jthread([] { QDBusConnection::sessionBus(); });
 }
 
 void EarlyStart::WaitForFonts()

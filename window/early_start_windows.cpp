@@ -6,7 +6,10 @@ namespace kometa::window {
 // accessibility clients are reached through the system, with nothing to start early.
 EarlyStart::EarlyStart() = default;
 
-void EarlyStart::ConnectSessionBus() { }
+std::jthread EarlyStart::ConnectSessionBus()
+{
+    return {};
+}
 
 void EarlyStart::WaitForFonts() { }
 

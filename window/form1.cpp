@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <new>
+
 namespace kometa::window {
 
 using namespace Qt::StringLiterals;
@@ -129,6 +131,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
         if (previous)
             setTabOrder(previous, control);
         previous = control;
+        controls.push_back(control);
     }
     fields = std::make_unique<FieldBoxes>(decimalSeparator, boxes);
     announcer = std::make_unique<Announcer>(this);
@@ -159,9 +162,9 @@ void Form1::paintEvent(QPaintEvent *event)
         firstPainted = true;
         QTimer::singleShot(0, this, [this] {
             setWindowIcon(CometIcon());
-            for (const ControlSpec &row : Controls) {
-                if (row.pointer != Pointer::Arrow)
-                    findChild<QWidget *>(FromUtf8(row.name))->setCursor(CursorFor(row.pointer));
+            for (std::size_t i = 0; i < Controls.size(); ++i) {
+                if (Controls[i].pointer != Pointer::Arrow)
+                    controls[i]->setCursor(CursorFor(Controls[i].pointer));
             }
         });
     }
@@ -189,8 +192,12 @@ void Form1::Perform(Operation operation)
         // The fault's box is spoken as it opens.
         ReportFault(FaultText(fault.Condition()));
         return;
-    } catch (const std::exception &) {
+    } catch (const std::bad_alloc &) {
         ReportFault(u"Не удалось выполнить действие: не хватает памяти."_s);
+        return;
+    } catch (const std::exception &error) {
+        qCritical("kometa: %s", error.what());
+        ReportFault(u"Не удалось выполнить действие: внутренняя ошибка программы."_s);
         return;
     }
     if (listened) {

@@ -11,6 +11,7 @@ class QLocale;
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace kometa::window {
 
@@ -45,6 +46,8 @@ protected:
 private:
     void ReportFault(const QString &message);
 
+    // The controls in the layout's order.
+    std::vector<QWidget *> controls;
     std::unique_ptr<FieldBoxes> fields;
     // What a screen reader calls each field.
     std::array<QString, FieldCount> fieldNames;

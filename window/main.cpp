@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     kometa::window::EarlyStart early;
     QApplication application(argc, argv);
-    early.ConnectSessionBus();
+    const std::jthread bus = early.ConnectSessionBus();
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KOMETA_APP_ID));
     const QLocale locale = QLocale::system();
