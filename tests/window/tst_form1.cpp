@@ -19,7 +19,10 @@
 #include <QTranslator>
 
 #include <functional>
+#include <new>
 #include <optional>
+#include <stdexcept>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using kometa::window::Form1;
@@ -188,6 +191,15 @@ private slots:
         }
         QCOMPARE(form->findChildren<QPushButton *>().size(), 32);
         QCOMPARE(form->findChildren<QLineEdit *>().size(), 6);
+        // A few places worked out by hand from the twips, so that a wrong conversion cannot
+        // pass by being compared with itself.
+        const std::pair<const char *, QRect> anchors[] = {
+            { "Text1", QRect(8, 16, 145, 24) },  { "Text3", QRect(32, 302, 153, 35) },
+            { "Comtg", QRect(104, 48, 24, 25) }, { "Command11", QRect(56, 280, 25, 17) },
+            { "C5", QRect(48, 208, 33, 33) },    { "Text6", QRect(168, 48, 17, 27) },
+        };
+        for (const auto &[name, place] : anchors)
+            QCOMPARE(Control(QString::fromLatin1(name))->geometry(), place);
     }
 
     void pictureButtonsAreCrispAtDoubleScale()
@@ -354,6 +366,27 @@ private slots:
         QCOMPARE(Box("Text2")->text(), u"7"_s);
     }
 
+    void failuresAreNamedForWhatTheyAre_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("memory") << 0 << u"не хватает памяти"_s;
+        QTest::newRow("anything else") << 1 << u"внутренняя ошибка"_s;
+    }
+
+    void failuresAreNamedForWhatTheyAre()
+    {
+        QFETCH(int, failure);
+        QFETCH(QString, named);
+        const auto fails = failure == 0 ? +[](kometa::CalculatorState &) { throw std::bad_alloc(); }
+                                        : +[](kometa::CalculatorState &) {
+                                              throw std::length_error("text");
+                                          };
+        const auto seen = CloseBoxesDuring([&] { form->Perform(fails); });
+        QVERIFY(seen);
+        QVERIFY2(seen->text.contains(named), qPrintable(seen->text));
+    }
+
     void typingChangesOnlyItsField()
     {
         QTest::keyClicks(Box("Text1"), u"12"_s);
@@ -479,6 +512,59 @@ private slots:
                      wired);
             QCOMPARE(!box->text(QAccessible::Description).isEmpty(), wired);
         }
+    }
+
+    // What a screen reader asks of a text box and of the window, in the screen's
+    // coordinates: selection, caret, each character's place and back, and hit testing.
+    void textBoxesAnswerWhereTheirTextIs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("digits") << u"12345"_s << 1 << 3 << 4;
+        QTest::newRow("a message") << u"на ноль неделится"_s << 3 << 7 << 17;
+        QTest::newRow("scrolled past its start") << QString(80, u'7') << 70 << 80 << 75;
+        QTest::newRow("empty") << QString() << 0 << 0 << 0;
+    }
+
+    void textBoxesAnswerWhereTheirTextIs()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(int, caret);
+        QLineEdit *box = Box("Text1");
+        box->setText(text);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        QAccessibleTextInterface *textOf = accessible->textInterface();
+        textOf->setSelection(0, start, end);
+        QCOMPARE(box->selectedText(), text.mid(start, end - start));
+        int from = -1, to = -1;
+        textOf->selection(0, &from, &to);
+        QCOMPARE(textOf->selectionCount(), start == end ? 0 : 1);
+        if (start != end)
+            QCOMPARE(std::pair(from, to), std::pair(start, end));
+        textOf->setCursorPosition(caret);
+        QCOMPARE(box->cursorPosition(), caret);
+        QCOMPARE(textOf->cursorPosition(), caret);
+        // Every character in sight is found again at its own place.
+        const QRect shown = accessible->rect();
+        int seen = 0;
+        for (int offset = 0; offset < text.size(); ++offset) {
+            const QRect character = textOf->characterRect(offset);
+            QVERIFY2(!character.isEmpty(), qPrintable(QString::number(offset)));
+            if (!shown.contains(character.center()))
+                continue;
+            ++seen;
+            QCOMPARE(textOf->offsetAtPoint(character.center()), offset);
+        }
+        QVERIFY(seen > 0 || text.isEmpty());
+        QCOMPARE(textOf->characterRect(text.size()), QRect());
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+        QCOMPARE(window->childAt(shown.center().x(), shown.center().y()), accessible);
+        const QRect key = QAccessible::queryAccessibleInterface(Button("C5"))->rect();
+        QCOMPARE(window->childAt(key.center().x(), key.center().y())->object(), Button("C5"));
     }
 
     void announcementNamesWhatChanged_data()
