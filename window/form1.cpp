@@ -175,37 +175,45 @@ void Form1::Run(const Click &click)
     if (click.greets)
         ShowGreeting();
     else if (click.operation)
-        Perform(click.operation);
+        Perform(click);
 }
 
-void Form1::Perform(Operation operation)
+void Form1::Perform(const Click &click)
 {
     // Without a screen reader nothing is compared.
     const bool listened = QAccessible::isActive();
     FieldTexts before;
     if (listened)
         before = fields->Snapshot();
+    std::vector<Field> computedInto;
+    QString failure;
     // An exception must not leave a Qt slot: it would end the program and lose every field.
     try {
-        operation(*fields);
+        click.operation(*fields);
+        if (listened && click.targets)
+            computedInto = click.targets(*fields);
     } catch (const ArithmeticFault &fault) {
-        // The fault's box is spoken as it opens.
-        ReportFault(FaultText(fault.Condition()));
-        return;
+        failure = FaultText(fault.Condition());
     } catch (const std::bad_alloc &) {
-        ReportFault(u"Не удалось выполнить действие: не хватает памяти."_s);
-        return;
+        failure = u"Не удалось выполнить действие: не хватает памяти."_s;
     } catch (const std::exception &error) {
         qCritical("kometa: %s", error.what());
-        ReportFault(u"Не удалось выполнить действие: внутренняя ошибка программы."_s);
+        failure = u"Не удалось выполнить действие: внутренняя ошибка программы."_s;
+    }
+    // The box is spoken as it opens.
+    if (!failure.isEmpty())
+        ReportFault(failure);
+    if (!listened)
         return;
-    }
-    if (listened) {
-        const QString changes = Announcement(fieldNames, before, fields->Snapshot(),
-                                             fields->Focused(), Announcer::ReadsFocusedText());
-        if (!changes.isEmpty())
-            announcer->Announce(changes);
-    }
+    // After a failure, once its box is closed, what the operation wrote before it failed.
+    const FieldTexts after = fields->Snapshot();
+    const QString heard = failure.isEmpty()
+            ? Answer(fieldNames, before, after, fields->Focused(), Announcer::ReadsFocusedText(),
+                     computedInto)
+            : Announcement(fieldNames, before, after, fields->Focused(),
+                           Announcer::ReadsFocusedText());
+    if (!heard.isEmpty())
+        announcer->Announce(heard);
 }
 
 void Form1::ShowGreeting()

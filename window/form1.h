@@ -32,10 +32,11 @@ public:
     // What a click on a control of the table does: its operation, or the greeting.
     void Run(const Click &click);
 
-    // Runs one operation on the fields. A fault is reported to the user and the window
-    // goes on, with the fields as the operation left them. A listening screen reader is told
-    // which fields the operation changed.
-    void Perform(Operation operation);
+    // Runs the click's operation on the fields. A fault is reported to the user and the
+    // window goes on, with the fields as the operation left them. A listening screen reader
+    // is told which fields the press changed, or where it changed none, the fields it
+    // computes into.
+    void Perform(const Click &click);
 
     void ShowGreeting();
 

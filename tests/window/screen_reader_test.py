@@ -156,6 +156,8 @@ def check(session):
     session.keys("1", "2", "Tab", "3", "0")
     session.move("Tab", "Tab", "Tab")
     expect("Space on «Сложить»", session.keys("space"), "Результат: 42")
+    # A press that changes nothing is answered all the same.
+    expect("Space on «Сложить» again", session.keys("space"), "Результат: 42")
     # The focus lands on the result after "="; the field must be read to its last digit.
     heard = session.keys("shift+Tab", "shift+Tab")
     expect("Shift+Tab twice to the result", heard[heard.rfind("Результат"):], "42 выделен")

@@ -40,7 +40,12 @@ struct SeenBox
     QString text;
     QMessageBox::Icon icon;
     QStringList buttons;
+    // Shown before an accessible action had returned: whoever asked was kept waiting.
+    bool keptAnActionWaiting;
 };
+
+// Set while an accessible action runs.
+bool insideAnAction = false;
 
 // Runs an action that may open a modal box; the box is read and closed with its OK button
 // as soon as it shows, so a test never hangs on it.
@@ -55,7 +60,7 @@ std::optional<SeenBox> CloseBoxesDuring(const std::function<void()> &action)
         QStringList buttons;
         for (QAbstractButton *button : box->buttons())
             buttons << button->text();
-        seen = SeenBox { box->windowTitle(), box->text(), box->icon(), buttons };
+        seen = SeenBox { box->windowTitle(), box->text(), box->icon(), buttons, insideAnAction };
         box->button(QMessageBox::Ok)->click();
     });
     poll.start(5);
@@ -116,7 +121,13 @@ private:
         case Gesture::ScreenReader: {
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
             QVERIFY(accessible && accessible->actionInterface());
+            const QStringList before = Fields();
+            insideAnAction = true;
             accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            insideAnAction = false;
+            // The action returns before the click runs.
+            QCOMPARE(Fields(), before);
+            QCoreApplication::processEvents();
             // Qt presses a button for a moment before it clicks.
             if (auto *button = qobject_cast<QPushButton *>(control))
                 QTRY_VERIFY(!button->isDown());
@@ -333,19 +344,27 @@ private slots:
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("condition");
+        QTest::addColumn<Gesture>("gesture");
+        QTest::newRow("the indicator's action on an overflow")
+                << u"Text6"_s << QStringList { "1", "", "old", " ", " ", "1E999" }
+                << QStringList { "1", "", "old", " ", " ", "1E999" } << u"переполнение"_s
+                << Gesture::ScreenReader;
         QTest::newRow("sine of an overflow")
                 << u"Comsin"_s << QStringList { "1E999", "", "old", " ", " ", "1" }
-                << QStringList { "1E999", "", "old", " ", " ", "1" } << u"переполнение"_s;
+                << QStringList { "1E999", "", "old", " ", " ", "1" } << u"переполнение"_s
+                << Gesture::Mouse;
         QTest::newRow("operands rewritten before the fault")
                 << u"Comumn"_s << QStringList { "1E308", "1E308,0", "old", " ", " ", "1" }
                 << QStringList { "1E308", "1E308.0", "old", " ", " ", "1" }
-                << u"переполнение"_s;
+                << u"переполнение"_s << Gesture::Mouse;
         QTest::newRow("root of a negative power")
                 << u"Command8"_s << QStringList { "-8", ".5", "old", " ", " ", "1" }
-                << QStringList { "-8", ".5", "old", " ", " ", "1" } << u"недопустимый аргумент"_s;
+                << QStringList { "-8", ".5", "old", " ", " ", "1" } << u"недопустимый аргумент"_s
+                << Gesture::Mouse;
         QTest::newRow("zero to a negative power")
                 << u"Command8"_s << QStringList { "0", "-1", "old", " ", " ", "1" }
-                << QStringList { "0", "-1", "old", " ", " ", "1" } << u"деление на ноль"_s;
+                << QStringList { "0", "-1", "old", " ", " ", "1" } << u"деление на ноль"_s
+                << Gesture::Mouse;
     }
 
     void faultIsReportedAndTheWindowGoesOn()
@@ -354,9 +373,11 @@ private slots:
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         QFETCH(QString, condition);
+        QFETCH(Gesture, gesture);
         SetFields(before);
-        const auto seen = CloseBoxesDuring([&] { Click(control); });
+        const auto seen = CloseBoxesDuring([&] { Reach(control, gesture); });
         QVERIFY(seen);
+        QVERIFY(!seen->keptAnActionWaiting);
         QCOMPARE(seen->icon, QMessageBox::Critical);
         QVERIFY2(seen->text.contains(condition), qPrintable(seen->text));
         QCOMPARE(Fields(), after);
@@ -382,7 +403,7 @@ private slots:
                                         : +[](kometa::CalculatorState &) {
                                               throw std::length_error("text");
                                           };
-        const auto seen = CloseBoxesDuring([&] { form->Perform(fails); });
+        const auto seen = CloseBoxesDuring([&] { form->Perform({ fails }); });
         QVERIFY(seen);
         QVERIFY2(seen->text.contains(named), qPrintable(seen->text));
     }
@@ -567,36 +588,58 @@ private slots:
         QCOMPARE(window->childAt(key.center().x(), key.center().y())->object(), Button("C5"));
     }
 
-    void announcementNamesWhatChanged_data()
+    void everyPressIsAnswered_data()
     {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<int>("focused"); // a field's index, or -1 for a button
         QTest::addColumn<bool>("focusedTextIsRead");
+        QTest::addColumn<QList<int>>("computedInto"); // fields' indexes
         QTest::addColumn<QString>("heard");
         const QStringList start { "12", "30", "", " ", " ", "1" };
-        QTest::newRow("result") << start << QStringList { "12", "30", "42", " ", " ", "1" } << -1
-                                << true << u"Поле 3: 42"_s;
-        QTest::newRow("nothing changed") << start << start << -1 << false << QString();
+        const QStringList added { "12", "30", "42", " ", " ", "1" };
+        const QList<int> result { 2 };
+        QTest::newRow("result") << start << added << -1 << true << result << u"Поле 3: 42"_s;
+        QTest::newRow("nothing to name") << start << start << -1 << false << QList<int>()
+                                         << QString();
         QTest::newRow("two fields, in field order, a blank as empty")
                 << QStringList { "", "", "", "12", " ", "1" }
-                << QStringList { "", "", "12", "", " ", "1" } << 3 << true
+                << QStringList { "", "", "12", "", " ", "1" } << 3 << true << result
                 << u"Поле 3: 12. Поле 4: пусто"_s;
         QTest::newRow("focused box left to the screen reader")
-                << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << true << QString();
+                << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << true
+                << QList<int> { 5 } << QString();
         QTest::newRow("focused box told where the screen reader is silent")
                 << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << false
-                << u"Поле 6: 2"_s;
+                << QList<int> { 5 } << u"Поле 6: 2"_s;
         QTest::newRow("focused box emptied") << start << QStringList { "", "30", "", " ", " ", "1" }
-                                             << 0 << true << u"Поле 1: пусто"_s;
+                                             << 0 << true << QList<int> { 0 } << u"Поле 1: пусто"_s;
+        // A press that changed nothing names what it computes into, as it stands.
+        QTest::newRow("the same result again") << added << added << -1 << true << result
+                                               << u"Поле 3: 42"_s;
+        QTest::newRow("backspace on an empty operand")
+                << QStringList { "", "30", "", " ", " ", "1" }
+                << QStringList { "", "30", "", " ", " ", "1" } << -1 << true << QList<int> { 0 }
+                << u"Поле 1: пусто"_s;
+        QTest::newRow("a swap of equal values names both") << start << QStringList(start) << -1
+                                                           << true << QList<int> { 0, 1 }
+                                                           << u"Поле 1: 12. Поле 2: 30"_s;
+        QTest::newRow("an empty register recalled from its focused box")
+                << QStringList { "", "", "", "", " ", "1" } << QStringList { "", "", "", "", " ", "1" }
+                << 3 << true << result << u"Поле 3: пусто"_s;
+        QTest::newRow("a change is told, not what it computes into")
+                << QStringList { "1,5", "2", "3,5", " ", " ", "1" }
+                << QStringList { "1.5", "2", "3,5", " ", " ", "1" } << -1 << true << result
+                << u"Поле 1: 1.5"_s;
     }
 
-    void announcementNamesWhatChanged()
+    void everyPressIsAnswered()
     {
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         QFETCH(int, focused);
         QFETCH(bool, focusedTextIsRead);
+        QFETCH(QList<int>, computedInto);
         QFETCH(QString, heard);
         kometa::window::FieldTexts names, was, is;
         for (int i = 0; i < 6; ++i) {
@@ -606,7 +649,10 @@ private slots:
         }
         const auto field = focused < 0 ? std::nullopt
                                        : std::optional(static_cast<kometa::Field>(focused));
-        QCOMPARE(kometa::window::Announcement(names, was, is, field, focusedTextIsRead), heard);
+        std::vector<kometa::Field> into;
+        for (int index : computedInto)
+            into.push_back(static_cast<kometa::Field>(index));
+        QCOMPARE(kometa::window::Answer(names, was, is, field, focusedTextIsRead, into), heard);
     }
 
     void toolkitTextsFollowTheLanguage_data()

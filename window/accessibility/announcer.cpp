@@ -7,6 +7,16 @@ namespace kometa::window {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A field as it is heard. A register holds one blank when empty; a blank is not heard at all.
+QString Spoken(const QString &name, const QString &text)
+{
+    return name + u": "_s + (text.trimmed().isEmpty() ? u"пусто"_s : text);
+}
+
+} // namespace
+
 QString Announcement(const FieldTexts &names, const FieldTexts &before, const FieldTexts &after,
                      std::optional<Field> focused, bool focusedTextIsRead)
 {
@@ -15,13 +25,26 @@ QString Announcement(const FieldTexts &names, const FieldTexts &before, const Fi
         const QString &text = after[field];
         if (text == before[field])
             continue;
-        // A register holds one blank when empty; a blank is not heard at all.
         const bool blank = text.trimmed().isEmpty();
         if (focusedTextIsRead && focused == static_cast<Field>(field) && !blank)
             continue;
-        changes.append(names[field] + u": "_s + (blank ? u"пусто"_s : text));
+        changes.append(Spoken(names[field], text));
     }
     return changes.join(u". "_s);
+}
+
+QString Answer(const FieldTexts &names, const FieldTexts &before, const FieldTexts &after,
+               std::optional<Field> focused, bool focusedTextIsRead,
+               std::span<const Field> computedInto)
+{
+    if (before != after)
+        return Announcement(names, before, after, focused, focusedTextIsRead);
+    QStringList fields;
+    for (Field field : computedInto) {
+        const auto index = static_cast<std::size_t>(field);
+        fields.append(Spoken(names[index], after[index]));
+    }
+    return fields.join(u". "_s);
 }
 
 void Announcer::Announce(const QString &message)

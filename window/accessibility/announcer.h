@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 
 class QWidget;
 
@@ -21,6 +22,13 @@ namespace kometa::window {
 // read.
 QString Announcement(const FieldTexts &names, const FieldTexts &before, const FieldTexts &after,
                      std::optional<Field> focused, bool focusedTextIsRead);
+
+// What a press answers: what it changed, as above, or where it changed no field, each field
+// it computes into with its text as it stands, «Результат: 42» again, so that a press that
+// worked is never silent.
+QString Answer(const FieldTexts &names, const FieldTexts &before, const FieldTexts &after,
+               std::optional<Field> focused, bool focusedTextIsRead,
+               std::span<const Field> computedInto);
 
 class Announcer
 {

@@ -69,10 +69,12 @@ public:
         return names;
     }
 
+    // The action returns before the click runs, as a button's does: a click that opens a
+    // box would otherwise keep whoever asked waiting until the box is closed.
     void doAction(const QString &name) override
     {
         if (name == pressAction() && Box()->HasClick())
-            Box()->Click();
+            QMetaObject::invokeMethod(Box(), &TextBox::Click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(name);
     }
