@@ -141,13 +141,25 @@ def extents(accessible):
     return (box.x, box.y, box.width, box.height)
 
 
-def x_geometry(environment):
-    """Where X has the calculator's window, in the screen's pixels."""
-    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r":\)"],
-                           env=environment, capture_output=True, text=True, check=True)
-    shown = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found.stdout.split()[0]],
-                           env=environment, capture_output=True, text=True, check=True)
-    values = dict(line.split("=") for line in shown.stdout.split())
+def x_geometry(environment, box=False):
+    """Where X has the calculator's window, or with box, the one box open over it, in the
+    screen's pixels."""
+    def search(*criteria):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", *criteria],
+                               env=environment, capture_output=True, text=True)
+        return found.stdout.split()
+
+    deadline = time.monotonic() + 10 * SCALE
+    while True:
+        window = search("--name", r":\)")
+        shown = [w for w in search("--classname", "kometa") if w not in window] if box else window
+        if len(shown) == 1:
+            break
+        assert time.monotonic() < deadline, f"X shows {shown} for {'a box' if box else 'kometa'}"
+        time.sleep(0.05)
+    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", shown[0]],
+                              env=environment, capture_output=True, text=True, check=True)
+    values = dict(line.split("=") for line in geometry.stdout.split())
     return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
@@ -158,16 +170,89 @@ def places(window):
                     for cx, cy, width, height in map(extents, Calculator(window).controls)]
 
 
-def check_scaled(kometa, environment, unscaled):
-    """At twice the size every place on the bus is where X draws it: the window where X has
-    it, and each control at twice its place at scale 1."""
+def kometa_windows():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app and app.get_name() == "kometa":
+            windows = (app.get_child_at_index(j) for j in range(app.get_child_count()))
+            yield from (window for window in windows if window)
+
+
+def descendants(accessible):
+    for i in range(accessible.get_child_count()):
+        child = accessible.get_child_at_index(i)
+        if child:
+            yield child
+            yield from descendants(child)
+
+
+def box_places(environment, title, open_box):
+    """Opens a box and reads where the bus has it and where X has it, and its text and OK
+    button relative to its corner; then closes it with its OK button's Press action."""
+    open_box()
+    deadline = time.monotonic() + 10 * SCALE
+    while not (box := next((w for w in kometa_windows() if w.get_name() == title), None)):
+        assert time.monotonic() < deadline, f"no box {title!r} on the bus"
+        time.sleep(0.05)
+    corner = extents(box)
+    parts = {}
+    for part in descendants(box):
+        if part.get_role() == Atspi.Role.PUSH_BUTTON:
+            parts["OK"], ok = extents(part), part
+        elif part.get_role() == Atspi.Role.LABEL and part.get_name():
+            parts["text"] = extents(part)
+    assert parts.keys() == {"OK", "text"}, f"{title}: {parts}"
+    relative = {key: (x - corner[0], y - corner[1], w, h) for key, (x, y, w, h) in parts.items()}
+    drawn = x_geometry(environment, box=True)
+    names = [ACTION_NAME(ok, i) for i in range(Atspi.Action.get_n_actions(ok))]
+    Atspi.Action.do_action(ok, names.index("Press"))
+    while any(w.get_name() == title for w in kometa_windows()):
+        assert time.monotonic() < deadline, f"the box {title!r} stayed open"
+        time.sleep(0.05)
+    assert corner == drawn, f"{title}: bus {corner}, X {drawn}"
+    for part, (x, y, w, h) in relative.items():
+        assert 0 <= x and x + w <= corner[2] and 0 <= y and y + h <= corner[3], \
+            f"{title}: {part} at {relative[part]}, outside the box of {corner[2:]}"
+    return relative
+
+
+def check_boxes(calculator, environment):
+    """The greeting and the fault box where X draws them, the fault box opened by the
+    indicator's action, which must return before the box is closed."""
+    places = {"Привет": box_places(environment, "Привет",
+                                   lambda: calculator.press("Приветствие"))}
+
+    def overflow():
+        calculator.set_field("Text6", "1E999")
+        started = time.monotonic()
+        calculator.act(FIELDS["Text6"])
+        waited = time.monotonic() - started
+        print(f"the indicator's Press action with 1E999 returned in {1000 * waited:.0f} ms")
+        assert waited < 2 * SCALE, f"the indicator's action waited {waited:.1f} s for its box"
+
+    places["Ошибка"] = box_places(environment, "Ошибка", overflow)
+    calculator.set_field("Text6", "1")
+    return places
+
+
+def check_scaled(kometa, environment, unscaled, boxes):
+    """At twice the size every place on the bus is where X draws it: the window and the
+    boxes where X has them, each control at twice its place at scale 1, and each part of a
+    box inside it and about four times as large (its text may wrap otherwise)."""
     program = start([kometa], env=dict(environment, QT_SCALE_FACTOR="2"))
     try:
-        corner, controls = places(find_window(time.monotonic() + 30 * SCALE))
+        window = find_window(time.monotonic() + 30 * SCALE)
+        corner, controls = places(window)
         drawn = x_geometry(environment)
         assert corner == drawn, f"window at 2x: bus {corner}, X {drawn}"
         for (_, name), seen, before in zip(CONTROLS, controls, unscaled):
             assert seen == tuple(2 * value for value in before), f"{name} at 2x: {seen}, at 1x {before}"
+        for title, parts in check_boxes(Calculator(window), environment).items():
+            for part, seen in parts.items():
+                before = boxes[title][part]
+                assert seen[2] * seen[3] > 3 * before[2] * before[3], \
+                    f"{title} {part} at 2x: {seen}, at 1x {before}"
     finally:
         program.terminate()
         program.wait(10)
@@ -199,17 +284,19 @@ def main():
         corner, unscaled = places(window)
         assert corner == x_geometry(environment), f"window: bus {corner}, X {x_geometry(environment)}"
         check(Calculator(window))
+        boxes = check_boxes(Calculator(window), environment)
         assert program.poll() is None, "kometa ended"
         program.terminate()
         program.wait(10)
-        check_scaled(kometa, environment, unscaled)
+        check_scaled(kometa, environment, unscaled, boxes)
     finally:
         for process in (program, launcher, xvfb):
             if process and process.poll() is None:
                 process.terminate()
                 process.wait(10)
         os.close(read_display)
-    print("accessibility bus: 38 controls, 5 box actions, places at 1x and 2x: 1 passed, 0 failed")
+    print("accessibility bus: 38 controls, 5 box actions, places of the window and both boxes "
+          "at 1x and 2x: 1 passed, 0 failed")
 
 
 if __name__ == "__main__":

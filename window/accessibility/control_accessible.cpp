@@ -1,5 +1,6 @@
 #include "accessibility/control_accessible.h"
 
+#include "accessibility/box_accessible.h"
 #include "accessibility/screen_pixels.h"
 #include "controls/text_box.h"
 #include "accessibility/text_box_accessible.h"
@@ -118,6 +119,8 @@ const QMetaObject *calculatorWindow = nullptr;
 // Asked with each class name of the object in turn, most derived first.
 QAccessibleInterface *ControlFactory(const QString &, QObject *object)
 {
+    if (AskingQtItself())
+        return nullptr;
     if (auto *box = qobject_cast<TextBox *>(object))
         return MakeTextBoxAccessible(box);
     if (object->metaObject() == calculatorWindow)
@@ -127,6 +130,8 @@ QAccessibleInterface *ControlFactory(const QString &, QObject *object)
     if (auto *button = qobject_cast<QPushButton *>(object);
         button && !button->isCheckable() && !button->menu())
         return new ButtonAccessible(button);
+    if (IsBoxPart(object))
+        return MakeBoxPartAccessible(object);
     return nullptr;
 }
 
