@@ -1,8 +1,75 @@
 #include "accessibility/announcer.h"
 
+#include "accessibility/uia_notification.h"
+
+#include <QWidget>
+
+#include <utility>
+
+#include <windows.h>
+#include <oleauto.h>
+#include <uiautomationcore.h>
+
 namespace kometa::window {
 
-// Nothing to keep yet: before Qt 6.8 a press is heard on Windows only through what it focuses.
+namespace {
+
+using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple **);
+using RaiseNotificationEvent = HRESULT(WINAPI *)(IRawElementProviderSimple *, int, int, BSTR,
+                                                 BSTR);
+
+// Both functions come from the system at run time: Windows before 10 and Wine lack the
+// second, and the program must start there all the same.
+struct UiaCalls
+{
+    HostProviderFromHwnd hostProvider = nullptr;
+    RaiseNotificationEvent raise = nullptr;
+};
+
+const UiaCalls &Resolved()
+{
+    static const UiaCalls calls = [] {
+        UiaCalls found;
+        if (HMODULE core = LoadLibraryW(L"UIAutomationCore.dll")) {
+            found.hostProvider = reinterpret_cast<HostProviderFromHwnd>(
+                    reinterpret_cast<void *>(GetProcAddress(core, "UiaHostProviderFromHwnd")));
+            found.raise = reinterpret_cast<RaiseNotificationEvent>(
+                    reinterpret_cast<void *>(GetProcAddress(core, "UiaRaiseNotificationEvent")));
+        }
+        return found;
+    }();
+    return calls;
+}
+
+bool RaiseOnWindow(QWidget *window, const UiaNotification &notification)
+{
+    const UiaCalls &calls = Resolved();
+    if (!calls.hostProvider || !calls.raise)
+        return false;
+    IRawElementProviderSimple *provider = nullptr;
+    const auto hwnd = reinterpret_cast<HWND>(window->winId());
+    if (FAILED(calls.hostProvider(hwnd, &provider)) || !provider)
+        return false;
+    BSTR text = SysAllocStringLen(reinterpret_cast<const OLECHAR *>(notification.text.utf16()),
+                                  UINT(notification.text.size()));
+    BSTR activity = SysAllocString(L"");
+    const HRESULT raised =
+            calls.raise(provider, notification.kind, notification.processing, text, activity);
+    SysFreeString(activity);
+    SysFreeString(text);
+    provider->Release();
+    return SUCCEEDED(raised);
+}
+
+UiaRaise raiseNotification = RaiseOnWindow;
+
+} // namespace
+
+UiaRaise ReplaceUiaRaise(UiaRaise raise)
+{
+    return std::exchange(raiseNotification, raise);
+}
+
 struct Announcer::Notice
 {
 };
@@ -14,7 +81,10 @@ bool Announcer::ReadsFocusedText()
     return false;
 }
 
-void Announcer::AnnounceWithoutQt(const QString &) { }
+void Announcer::AnnounceWithoutQt(const QString &message)
+{
+    raiseNotification(window, { message });
+}
 
 // Here, where the notice is complete.
 Announcer::Announcer(QWidget *window) : window(window) { }
