@@ -31,12 +31,7 @@ public:
     QAccessibleInterface *focusChild() const override { return own->focusChild(); }
     QAccessibleInterface *childAt(int x, int y) const override
     {
-        for (int i = 0; i < childCount(); ++i) {
-            QAccessibleInterface *part = child(i);
-            if (part && part->isValid() && part->rect().contains(x, y))
-                return part;
-        }
-        return nullptr;
+        return ChildAtScreenPoint(this, x, y);
     }
     QAccessibleInterface *parent() const override { return own->parent(); }
     QAccessibleInterface *child(int index) const override { return own->child(index); }

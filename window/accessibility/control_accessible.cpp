@@ -105,12 +105,7 @@ public:
 
     QAccessibleInterface *childAt(int x, int y) const override
     {
-        for (int i = 0; i < childCount(); ++i) {
-            QAccessibleInterface *control = child(i);
-            if (control && control->isValid() && control->rect().contains(x, y))
-                return control;
-        }
-        return nullptr;
+        return ChildAtScreenPoint(this, x, y);
     }
 };
 

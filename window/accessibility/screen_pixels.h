@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 
+class QAccessibleInterface;
 class QWidget;
 
 namespace kometa::window {
@@ -19,5 +20,9 @@ QRect ScreenRect(const QWidget *widget);
 
 // A point on the screen, in the widget's own logical coordinates.
 QPoint LocalPoint(const QWidget *widget, const QPoint &screen);
+
+// The child drawn at a point of the screen, among children that report their places in the
+// screen's pixels too.
+QAccessibleInterface *ChildAtScreenPoint(const QAccessibleInterface *parent, int x, int y);
 
 } // namespace kometa::window
