@@ -3,6 +3,7 @@
 #include <X11/extensions/Xdamage.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -49,15 +50,29 @@ double Milliseconds(Clock::duration duration)
 
 XServer::XServer()
 {
-    int number = 90;
-    while (access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0)
-        ++number;
-    displayName = ":" + std::to_string(number);
-    server = Spawn({ "Xvfb", displayName, "-screen", "0", "1280x1024x24", "-nolisten", "tcp" },
+    // The server takes a free number itself and writes it into the pipe. It listens on X's
+    // abstract socket too, so a number held by a server that this /tmp does not show is
+    // skipped rather than shared.
+    int numberPipe[2];
+    if (pipe(numberPipe) != 0)
+        throw std::runtime_error("no pipe for Xvfb's display number");
+    server = Spawn({ "Xvfb", "-displayfd", std::to_string(numberPipe[1]), "-screen", "0",
+                     "1280x1024x24", "-nolisten", "tcp" },
                    "");
+    close(numberPipe[1]);
+    std::string number;
+    pollfd readable { numberPipe[0], POLLIN, 0 };
+    char digit = 0;
+    while (poll(&readable, 1, 5000) == 1 && read(numberPipe[0], &digit, 1) == 1 && digit != '\n')
+        number += digit;
+    close(numberPipe[0]);
+    if (number.empty())
+        throw std::runtime_error("Xvfb did not start");
+    displayName = ":" + number;
     for (int attempt = 0; attempt < 100 && !connection; ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
         connection = XOpenDisplay(displayName.c_str());
+        if (!connection)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     if (!connection)
         throw std::runtime_error("Xvfb did not start on " + displayName);

@@ -141,26 +141,23 @@ def extents(accessible):
     return (box.x, box.y, box.width, box.height)
 
 
-def x_geometry(environment, box=False):
-    """Where X has the calculator's window, or with box, the one box open over it, in the
-    screen's pixels."""
-    def search(*criteria):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", *criteria],
-                               env=environment, capture_output=True, text=True)
-        return found.stdout.split()
-
+def x_window(environment, pid, besides=()):
+    """The one window X shows for the program but those besides, and where X has it in the
+    screen's pixels. Found by the program's process, so that no other client's window of
+    the same name is ever taken for it."""
+    search = ["xdotool", "search", "--onlyvisible", "--pid", str(pid)]
     deadline = time.monotonic() + 10 * SCALE
     while True:
-        window = search("--name", r":\)")
-        shown = [w for w in search("--classname", "kometa") if w not in window] if box else window
+        found = subprocess.run(search, env=environment, capture_output=True, text=True)
+        shown = [window for window in found.stdout.split() if window not in besides]
         if len(shown) == 1:
             break
-        assert time.monotonic() < deadline, f"X shows {shown} for {'a box' if box else 'kometa'}"
+        assert time.monotonic() < deadline, f"X shows {shown} for {'a box' if besides else 'kometa'}"
         time.sleep(0.05)
     geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", shown[0]],
                               env=environment, capture_output=True, text=True, check=True)
     values = dict(line.split("=") for line in geometry.stdout.split())
-    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+    return shown[0], tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
 def places(window):
@@ -195,11 +192,12 @@ def deepest_at(accessible, x, y):
     return accessible
 
 
-def check_box(environment, title, open_box):
+def check_box(environment, pid, title, open_box):
     """Opens a box and checks it where X draws it, its text and OK button inside it, each
     found by hit testing at its own centre; then closes it with its OK button's Press
     action. Where the text wraps depends on the screen's size in the box's own pixels, so
     the parts are not compared with another scale."""
+    window, _ = x_window(environment, pid)
     open_box()
     deadline = time.monotonic() + 10 * SCALE
     while not (box := next((w for w in kometa_windows() if w.get_name() == title), None)):
@@ -213,7 +211,7 @@ def check_box(environment, title, open_box):
         elif part.get_role() == Atspi.Role.LABEL and part.get_name():
             parts["text"] = part
     assert parts.keys() == {"OK", "text"}, f"{title}: {parts}"
-    drawn = x_geometry(environment, box=True)
+    _, drawn = x_window(environment, pid, besides=(window,))
     for name, part in parts.items():
         x, y, w, h = place = extents(part)
         assert corner[0] <= x and x + w <= corner[0] + corner[2] \
@@ -230,10 +228,10 @@ def check_box(environment, title, open_box):
     assert corner == drawn, f"{title}: bus {corner}, X {drawn}"
 
 
-def check_boxes(calculator, environment):
+def check_boxes(calculator, environment, pid):
     """The greeting and the fault box where X draws them, the fault box opened by the
     indicator's action, which must return before the box is closed."""
-    check_box(environment, "Привет", lambda: calculator.press("Приветствие"))
+    check_box(environment, pid, "Привет", lambda: calculator.press("Приветствие"))
 
     def overflow():
         calculator.set_field("Text6", "1E999")
@@ -243,7 +241,7 @@ def check_boxes(calculator, environment):
         print(f"the indicator's Press action with 1E999 returned in {1000 * waited:.0f} ms")
         assert waited < 2 * SCALE, f"the indicator's action waited {waited:.1f} s for its box"
 
-    check_box(environment, "Ошибка", overflow)
+    check_box(environment, pid, "Ошибка", overflow)
     calculator.set_field("Text6", "1")
 
 
@@ -254,11 +252,11 @@ def check_scaled(kometa, environment, unscaled):
     try:
         window = find_window(time.monotonic() + 30 * SCALE)
         corner, controls = places(window)
-        drawn = x_geometry(environment)
+        _, drawn = x_window(environment, program.pid)
         assert corner == drawn, f"window at 2x: bus {corner}, X {drawn}"
         for (_, name), seen, before in zip(CONTROLS, controls, unscaled):
             assert seen == tuple(2 * value for value in before), f"{name} at 2x: {seen}, at 1x {before}"
-        check_boxes(Calculator(window), environment)
+        check_boxes(Calculator(window), environment, program.pid)
     finally:
         program.terminate()
         program.wait(10)
@@ -269,11 +267,12 @@ def main():
     CONTROLS[:], fields = read_layout(sys.argv[2])
     FIELDS.update(fields)
     # Without -noreset the server starts over whenever its last client leaves, writes its
-    # number again, and dies if nobody reads it. Only a socket file, so that another server
-    # of the same number elsewhere on this machine is not reached.
+    # number again, and dies if nobody reads it. It listens on X's abstract socket too: where
+    # this /tmp is private but the network is shared, that is how it sees a number already
+    # taken, whose abstract socket its clients would otherwise reach first.
     read_display, write_display = os.pipe()
     xvfb = start(["Xvfb", "-displayfd", str(write_display), "-noreset", "-screen", "0",
-                  "640x480x24", "-nolisten", "tcp", "-nolisten", "local"],
+                  "640x480x24", "-nolisten", "tcp"],
                  pass_fds=(write_display,))
     os.close(write_display)
     display = ":" + os.read(read_display, 16).decode().strip()
@@ -288,9 +287,10 @@ def main():
         program = start([kometa], env=environment)
         window = find_window(time.monotonic() + 30 * SCALE)
         corner, unscaled = places(window)
-        assert corner == x_geometry(environment), f"window: bus {corner}, X {x_geometry(environment)}"
+        _, drawn = x_window(environment, program.pid)
+        assert corner == drawn, f"window: bus {corner}, X {drawn}"
         check(Calculator(window))
-        check_boxes(Calculator(window), environment)
+        check_boxes(Calculator(window), environment, program.pid)
         assert program.poll() is None, "kometa ended"
         program.terminate()
         program.wait(10)

@@ -58,7 +58,7 @@ class Session:
         read_display, write_display = os.pipe()
         self.processes.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_display), "-noreset", "-screen", "0",
-             "640x480x24", "-nolisten", "tcp", "-nolisten", "local"],
+             "640x480x24", "-nolisten", "tcp"],
             stdin=subprocess.DEVNULL, pass_fds=(write_display,),
             stderr=open(os.path.join(self.home, "xvfb.log"), "w")))
         os.close(write_display)
@@ -101,8 +101,11 @@ class Session:
             return [line.rstrip("\n") for line in file]
 
     def wait_for_window(self, seconds):
+        # Found by the program's process: a window of the same name on another server must
+        # never be taken for it.
         deadline = time.monotonic() + seconds
-        while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", r":\)"],
+        kometa = str(self.processes[-1].pid)
+        while subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", kometa],
                              env=self.environment, capture_output=True).returncode != 0:
             if time.monotonic() > deadline:
                 raise AssertionError("no kometa window")
