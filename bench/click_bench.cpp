@@ -10,7 +10,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 using namespace kometa::bench;
 using kometa::window::Controls;

@@ -1,6 +1,7 @@
 // Every operation on typical fields and on fields of a million characters, and number
 // reading on ten million: the calculator must stay responsive whatever is typed or pasted.
 #include "binary_operations.h"
+#include "calculator_state.h"
 #include "functions.h"
 #include "memory_registers.h"
 #include "number_text.h"
@@ -8,7 +9,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QString>
 #include <QWidget>
 
 int main(int argc, char *argv[])

@@ -2,6 +2,9 @@
 
 #include "number_text.h"
 
+#include <string>
+#include <utility>
+
 namespace kometa {
 
 namespace {

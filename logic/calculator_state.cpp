@@ -3,6 +3,7 @@
 #include "number_text.h"
 
 #include <cmath>
+#include <utility>
 
 namespace kometa {
 

@@ -3,6 +3,8 @@
 #include "number_text.h"
 
 #include <cmath>
+#include <cstddef>
+#include <string>
 
 namespace kometa {
 

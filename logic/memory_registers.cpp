@@ -2,6 +2,8 @@
 
 #include "number_text.h"
 
+#include <string>
+
 namespace kometa {
 
 namespace {

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <system_error>
 
 namespace kometa {
 

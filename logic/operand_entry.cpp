@@ -2,6 +2,10 @@
 
 #include "number_text.h"
 
+#include <cstddef>
+#include <string>
+#include <utility>
+
 namespace kometa {
 
 namespace {

@@ -5,9 +5,13 @@
 // width, height), the spoken name, and what a text box's click does.
 // Usage: control_layout OUTPUT
 #include "layout/control_table.h"
+#include "layout/wiring.h"
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
+#include <span>
+#include <string_view>
 
 int main(int argc, char *argv[])
 {

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QString>
 
 #include <cstdio>
 

@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QString>
 #include <QTest>
+
+#include <initializer_list>
 
 int main(int argc, char *argv[])
 {

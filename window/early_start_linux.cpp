@@ -4,6 +4,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <thread>
+
 namespace kometa::window {
 
 // Both calls are thread-safe and idempotent: whoever comes second finds the work done or

@@ -13,12 +13,22 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QPalette>
 #include <QPushButton>
+#include <QString>
 #include <QTimer>
 
+#include <cstddef>
+#include <exception>
 #include <new>
+#include <optional>
+#include <span>
+#include <string_view>
 
 namespace kometa::window {
 

@@ -5,6 +5,7 @@
 #include "calculator_state.h"
 #include "layout/wiring.h"
 
+#include <QString>
 #include <QWidget>
 
 class QLocale;

@@ -3,7 +3,11 @@
 #include "toolkit_translation.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QString>
+
+#include <thread>
 
 int main(int argc, char *argv[])
 {

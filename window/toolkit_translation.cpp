@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QString>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;

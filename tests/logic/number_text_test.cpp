@@ -1,3 +1,4 @@
+#include "calculator_state.h"
 #include "number_text.h"
 #include "test_support.h"
 
@@ -5,7 +6,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace kometa {
 namespace {

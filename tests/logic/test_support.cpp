@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 namespace kometa::testing {
 
 std::string Utf8(std::u16string_view text)

@@ -4,16 +4,25 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QList>
 #include <QMessageBox>
+#include <QObject>
+#include <QPoint>
 #include <QPushButton>
+#include <QRect>
+#include <QString>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <unistd.h>

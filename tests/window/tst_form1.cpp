@@ -1,9 +1,11 @@
 // The window as a user meets it: real mouse and key events on the controls, modal boxes
 // read and closed by the test.
 #include "accessibility/announcer.h"
+#include "calculator_state.h"
 #include "controls/button_palette.h"
-#include "layout/control_table.h"
+#include "controls/field_boxes.h"
 #include "form1.h"
+#include "layout/control_table.h"
 #include "toolkit_translation.h"
 
 #if defined(Q_OS_WIN) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -11,23 +13,47 @@
 #define KOMETA_RAISES_UIA_NOTIFICATIONS
 #endif
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QByteArray>
+#include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QList>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QObject>
+#include <QPalette>
 #include <QPushButton>
+#include <QRect>
 #include <QScopeGuard>
+#include <QSet>
+#include <QSize>
+#include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QWidget>
 
+#include <array>
 #include <functional>
+#include <initializer_list>
+#include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using kometa::window::Form1;

@@ -1,7 +1,11 @@
 #include "accessibility/announcer.h"
 
 #include <QAccessible>
+#include <QStringList>
 #include <QWidget>
+
+#include <array>
+#include <cstddef>
 
 namespace kometa::window {
 

@@ -3,6 +3,7 @@
 // written into another field would otherwise pass unheard.
 #pragma once
 
+#include "calculator_state.h"
 #include "controls/field_boxes.h"
 
 #include <QString>

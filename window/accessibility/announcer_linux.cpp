@@ -3,7 +3,13 @@
 #include "accessibility/screen_pixels.h"
 
 #include <QAccessible>
+#include <QObject>
+#include <QRect>
 #include <QWidget>
+#include <QWindow>
+
+#include <initializer_list>
+#include <memory>
 
 namespace kometa::window {
 

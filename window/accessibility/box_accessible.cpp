@@ -3,9 +3,19 @@
 #include "accessibility/screen_pixels.h"
 
 #include <QAccessible>
+#include <QColor>
+#include <QList>
 #include <QMessageBox>
+#include <QObject>
+#include <QPoint>
 #include <QPushButton>
+#include <QRect>
+#include <QSize>
+#include <QString>
 #include <QWidget>
+#include <QWindow>
+
+#include <utility>
 
 namespace kometa::window {
 

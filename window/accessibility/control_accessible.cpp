@@ -5,9 +5,16 @@
 #include "controls/text_box.h"
 #include "accessibility/text_box_accessible.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeySequence>
+#include <QMetaObject>
+#include <QObject>
 #include <QPushButton>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
 
 namespace kometa::window {
 

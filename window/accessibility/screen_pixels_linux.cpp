@@ -1,7 +1,9 @@
 #include "accessibility/screen_pixels.h"
 
 #include <QGuiApplication>
+#include <QPointF>
 #include <QScreen>
+#include <QSizeF>
 #include <QWidget>
 #include <QWindow>
 

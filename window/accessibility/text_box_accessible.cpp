@@ -3,7 +3,13 @@
 #include "accessibility/screen_pixels.h"
 #include "controls/text_box.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
+#include <QMetaObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
 
 namespace kometa::window {
 

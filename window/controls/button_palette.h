@@ -2,6 +2,7 @@
 // enough to read on white even where the theme's button text is light.
 #pragma once
 
+#include <QColor>
 #include <QPalette>
 
 namespace kometa::window {

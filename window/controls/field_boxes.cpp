@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <cstddef>
+
 namespace kometa::window {
 
 FieldBoxes::FieldBoxes(char16_t decimalSeparator,

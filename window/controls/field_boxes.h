@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 class QLineEdit;
 

@@ -1,4 +1,5 @@
 #include "controls/font_faces.h"
+#include "layout/control_table.h"
 
 namespace kometa::window {
 

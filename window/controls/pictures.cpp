@@ -3,9 +3,13 @@
 #include "controls/raw_picture.h"
 #include "layout/picture_files.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QResource>
+#include <QString>
+
+#include <array>
 
 namespace kometa::window {
 

@@ -2,6 +2,8 @@
 
 #include "controls/enter_key.h"
 
+#include <QKeyEvent>
+
 namespace kometa::window {
 
 void PushButton::keyPressEvent(QKeyEvent *event)

@@ -2,7 +2,11 @@
 
 #include "controls/enter_key.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QRect>
+#include <QString>
+#include <QWidget>
 
 #include <limits>
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QRect>
 
 namespace kometa::window {
 

@@ -1,9 +1,15 @@
 #include "layout/control_table.h"
 
+#include "binary_operations.h"
+#include "functions.h"
 #include "layout/picture_files.h"
+#include "memory_registers.h"
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
 
 namespace kometa::window {
 

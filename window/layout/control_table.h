@@ -2,6 +2,7 @@
 // field a text box shows, and which operation each click runs.
 #pragma once
 
+#include "calculator_state.h"
 #include "layout/wiring.h"
 
 #include <optional>
