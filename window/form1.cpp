@@ -5,6 +5,7 @@
 #include "controls/button_palette.h"
 #include "controls/field_boxes.h"
 #include "controls/font_faces.h"
+#include "controls/message_box.h"
 #include "controls/pictures.h"
 #include "controls/push_button.h"
 #include "controls/text_box.h"
@@ -228,17 +229,14 @@ void Form1::Perform(const Click &click)
 
 void Form1::ShowGreeting()
 {
-    QMessageBox box(QMessageBox::Information, u"Привет"_s,
-                    u"Привет от команды Кометы.Програмировать на C++ это интересно!   "
-                    u"Заходите на мой сайт kometa.example "_s,
-                    QMessageBox::Ok, this);
-    box.exec();
+    messageBoxes.Show(this, QMessageBox::Information, u"Привет"_s,
+               u"Привет от команды Кометы.Програмировать на C++ это интересно!   "
+               u"Заходите на мой сайт kometa.example "_s);
 }
 
 void Form1::ReportFault(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, u"Ошибка"_s, message, QMessageBox::Ok, this);
-    box.exec();
+    messageBoxes.Show(this, QMessageBox::Critical, u"Ошибка"_s, message);
 }
 
 } // namespace kometa::window

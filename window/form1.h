@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculator_state.h"
+#include "controls/message_box.h"
 #include "layout/wiring.h"
 
 #include <QString>
@@ -54,6 +55,7 @@ private:
     // What a screen reader calls each field.
     std::array<QString, FieldCount> fieldNames;
     std::unique_ptr<Announcer> announcer;
+    MessageBoxes messageBoxes;
     bool firstPainted = false;
 };
 

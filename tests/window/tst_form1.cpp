@@ -38,6 +38,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -69,6 +70,7 @@ struct SeenBox
 {
     QString title;
     QString text;
+    // Whose standard picture the box shows, as the box would draw it itself.
     QMessageBox::Icon icon;
     QStringList buttons;
     // Shown before an accessible action had returned: whoever asked was kept waiting.
@@ -77,6 +79,20 @@ struct SeenBox
 
 // Set while an accessible action runs.
 bool insideAnAction = false;
+
+QMessageBox::Icon PictureKind(QMessageBox *box)
+{
+    const int size = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+    const QImage shown = box->iconPixmap().toImage();
+    for (auto [kind, picture] : { std::pair { QMessageBox::Information, QStyle::SP_MessageBoxInformation },
+                                  { QMessageBox::Warning, QStyle::SP_MessageBoxWarning },
+                                  { QMessageBox::Critical, QStyle::SP_MessageBoxCritical } }) {
+        const QIcon icon = box->style()->standardIcon(picture, nullptr, box);
+        if (!shown.isNull() && icon.pixmap(QSize(size, size), box->devicePixelRatio()).toImage() == shown)
+            return kind;
+    }
+    return QMessageBox::NoIcon;
+}
 
 // Runs an action that may open a modal box; the box is read and closed with its OK button
 // as soon as it shows, so a test never hangs on it.
@@ -91,7 +107,7 @@ std::optional<SeenBox> CloseBoxesDuring(const std::function<void()> &action)
         QStringList buttons;
         for (QAbstractButton *button : box->buttons())
             buttons << button->text();
-        seen = SeenBox { box->windowTitle(), box->text(), box->icon(), buttons, insideAnAction };
+        seen = SeenBox { box->windowTitle(), box->text(), PictureKind(box), buttons, insideAnAction };
         box->button(QMessageBox::Ok)->click();
     });
     poll.start(5);
