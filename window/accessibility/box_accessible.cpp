@@ -57,7 +57,16 @@ public:
     }
     QRect rect() const override { return ScreenRect(widget); }
     QAccessible::Role role() const override { return own->role(); }
-    QAccessible::State state() const override { return own->state(); }
+    // The box's text can take the focus only from a click, never from the keyboard. Orca 51
+    // reads out a box's labels but those that say they are focusable, which it would read as
+    // they got the focus: so a part the keyboard cannot reach does not say so.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = own->state();
+        if (!(widget->focusPolicy() & Qt::TabFocus))
+            state.focusable = false;
+        return state;
+    }
     QColor foregroundColor() const override { return own->foregroundColor(); }
     QColor backgroundColor() const override { return own->backgroundColor(); }
     void *interface_cast(QAccessible::InterfaceType type) override
