@@ -200,6 +200,8 @@ void Form1::Perform(const Click &click)
     QString failure;
     // An exception must not leave a Qt slot: it would end the program and lose every field.
     try {
+        // The answer tells what the press did to the focused box.
+        const QuietRemoval answered(listened ? qobject_cast<TextBox *>(focusWidget()) : nullptr);
         click.operation(*fields);
         if (listened && click.targets)
             computedInto = click.targets(*fields);

@@ -31,6 +31,23 @@ QString Answer(const FieldTexts &names, const FieldTexts &before, const FieldTex
                std::optional<Field> focused, bool focusedTextIsRead,
                std::span<const Field> computedInto);
 
+// For as long as it lives, the toolkit's report that the focused box's text was removed is
+// held back; the box's new text is still reported. A press that rewrites the box with the
+// focus, such as Enter on a register, is answered by its announcement; Orca 51 takes the
+// removal of a text that was selected for the user's own deletion and adds «Выбранное
+// удалено» to the answer. Where no screen reader does that, it holds back nothing.
+class QuietRemoval
+{
+public:
+    explicit QuietRemoval(QWidget *focusedBox);
+    ~QuietRemoval();
+    QuietRemoval(const QuietRemoval &) = delete;
+    QuietRemoval &operator=(const QuietRemoval &) = delete;
+
+private:
+    bool holds = false;
+};
+
 class Announcer
 {
 public:

@@ -70,7 +70,54 @@ private:
     QAccessible::Role kind;
 };
 
+// The box whose removals are held back, and the handler of accessibility events that was
+// there before: none, where Qt hands events to the accessibility bus itself.
+QWidget *quietBox = nullptr;
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+void HoldBackRemovals(QAccessibleEvent *event);
+
+void Forward(QAccessibleEvent *event)
+{
+    QAccessible::installUpdateHandler(previousHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&HoldBackRemovals);
+}
+
+void HoldBackRemovals(QAccessibleEvent *event)
+{
+    if (event->object() != quietBox) {
+        Forward(event);
+    } else if (event->type() == QAccessible::TextUpdated) {
+        auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        if (!update->textInserted().isEmpty()) {
+            QAccessibleTextInsertEvent inserted(quietBox, update->changePosition(),
+                                                update->textInserted());
+            inserted.setCursorPosition(update->cursorPosition());
+            Forward(&inserted);
+        }
+    } else if (event->type() != QAccessible::TextRemoved) {
+        Forward(event);
+    }
+}
+
 } // namespace
+
+QuietRemoval::QuietRemoval(QWidget *focusedBox) : holds(focusedBox && !quietBox)
+{
+    if (!holds)
+        return;
+    quietBox = focusedBox;
+    previousHandler = QAccessible::installUpdateHandler(&HoldBackRemovals);
+}
+
+QuietRemoval::~QuietRemoval()
+{
+    if (!holds)
+        return;
+    QAccessible::installUpdateHandler(previousHandler);
+    quietBox = nullptr;
+}
 
 struct Announcer::Notice
 {

@@ -81,6 +81,10 @@ bool Announcer::ReadsFocusedText()
     return false;
 }
 
+// Narrator and NVDA say nothing of a removal that the user did not type.
+QuietRemoval::QuietRemoval(QWidget *) { }
+QuietRemoval::~QuietRemoval() = default;
+
 void Announcer::AnnounceWithoutQt(const QString &message)
 {
     raiseNotification(window, { message });
