@@ -4,8 +4,10 @@
 # debootstrap and the network to the package mirror this machine already uses. The .deb
 # must have been built on the same release, which is the default.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/debian_root.sh"
 if (($# < 1 || $# > 2)); then
-    echo "usage: $0 PATH/TO/kometa_VERSION_ARCH.deb [bookworm|trixie]" >&2
+    echo "usage: $0 PATH/TO/kometa_VERSION_ARCH.deb [12|13|testing|CODENAME]" >&2
     exit 2
 fi
 if [[ $(id -u) -ne 0 ]]; then
@@ -18,41 +20,31 @@ command -v debootstrap >/dev/null || {
 }
 deb=$(realpath "$1")
 release=${2:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
-root=$(mktemp -d /tmp/kometa-root.XXXXXX)
-cleanup() {
-    umount "$root/proc" 2>/dev/null || umount -l "$root/proc" 2>/dev/null || true
-    # Never delete through a mount that is still there: it would reach the host's files.
-    if findmnt -R -n "$root" >/dev/null; then
-        echo "mounts remain under $root; left in place" >&2
-    else
-        rm -rf "$root"
-    fi
-}
-trap cleanup EXIT
+codename=$(debian_codename "$release" "$(debian_mirror)")
+root=$(mktemp -d "${TMPDIR:-/var/tmp}/kometa-root.XXXXXX")
+trap 'remove_debian_root "$root"' EXIT
 
-# The same mirror the host's apt installs from, as apt itself reads its sources (one-line
-# or deb822, with or without options such as signed-by).
-mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' |
-    grep -v security | head -n 1 || true)
-[[ -n $mirror ]] || { echo "$0: apt knows no Debian mirror here; run apt-get update" >&2; exit 1; }
-echo "bootstrapping Debian $release into $root"
-debootstrap --variant=minbase "$release" "$root" "$mirror" >/dev/null
-mount -t proc proc "$root/proc"
+echo "bootstrapping Debian $codename into $root"
+make_debian_root "$codename" "$root"
 cp "$deb" "$root/tmp/"
 
-in_root() { chroot "$root" env DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
-in_root apt-get install -y -q --no-install-recommends "/tmp/$(basename "$deb")" >/tmp/kometa-root-install.log
-echo "installed; packages in the root: $(in_root dpkg-query -W | wc -l)"
-in_root dpkg -s g++ cmake qt6-base-dev 2>/dev/null | grep -q '^Package' &&
+in_debian_root "$root" sh -c 'apt-get update -q && apt-get install -y -q --no-install-recommends "$1"' \
+    sh "/tmp/$(basename "$deb")" >"$root.install.log" 2>&1 || { tail -n 20 "$root.install.log"; exit 1; }
+rm -f "$root.install.log"
+echo "installed; packages in the root: $(in_debian_root "$root" dpkg-query -W | wc -l)"
+in_debian_root "$root" dpkg -s g++ cmake qt6-base-dev 2>/dev/null | grep -q '^Package' &&
     { echo "build packages found in the root"; exit 1; }
-in_root apt-get install -y -q --no-install-recommends xvfb xdotool >/dev/null
+in_debian_root "$root" apt-get install -y -q --no-install-recommends xvfb xdotool >/dev/null
 
-in_root sh -c '
-    Xvfb :41 -screen 0 640x480x24 >/dev/null 2>&1 & x=$!
-    sleep 1
-    DISPLAY=:41 LANG=ru_RU.UTF-8 kometa & k=$!
+# The server takes a free display number, skipping any held elsewhere on this machine, and
+# the window is found by kometa's own process.
+in_debian_root "$root" sh -c '
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>/tmp/display 2>/dev/null & x=$!
+    for i in $(seq 50); do [ -s /tmp/display ] && break; sleep 0.1; done
+    export DISPLAY=:$(cat /tmp/display)
+    LANG=ru_RU.UTF-8 kometa & k=$!
     for i in $(seq 50); do
-        if DISPLAY=:41 xdotool search --onlyvisible --name ":\\)" >/dev/null 2>&1; then
+        if xdotool search --onlyvisible --pid $k >/dev/null 2>&1; then
             echo "kometa window is shown"; kill $k $x; exit 0
         fi
         sleep 0.1

@@ -1,0 +1,92 @@
+# Brand-new minimal Debian roots, for the scripts that try Kometa where nothing of this
+# machine's is installed. Sourced, not run; the caller is root and has set -euo pipefail.
+#
+# A root is entered with its own mount and process namespaces: its /proc, /dev and /sys are
+# mounted only there and go away with its last process, so that deleting the root can never
+# reach this machine's files, and nothing started inside outlives it. The network, and with
+# it X's abstract sockets, stays shared with this machine.
+
+# The mirror this machine's apt installs from, as apt itself reads its sources (one-line or
+# deb822, with or without options such as signed-by), and the security archive's, if any.
+debian_mirror() {
+    apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' |
+        grep -v security | head -n 1 || true
+}
+debian_security_mirror() {
+    apt-get indextargets --format '$(REPO_URI)' 'Created-By: Packages' |
+        grep security | head -n 1 || true
+}
+
+# The code name of a release given as 12, 13, testing or a code name. Testing's is read off
+# the mirror, so that it stays right when testing moves on.
+debian_codename() {
+    local release=$1 mirror=$2 file
+    case $release in
+    12) echo bookworm ;;
+    13) echo trixie ;;
+    testing | unstable)
+        file=$(mktemp)
+        /usr/lib/apt/apt-helper download-file "${mirror%/}/dists/$release/Release" "$file" >/dev/null
+        sed -n 's/^Codename: *//p' "$file"
+        rm -f "$file"
+        ;;
+    *) echo "$release" ;;
+    esac
+}
+
+# Makes a minimal root of the code name in DIR, with the suites a freshly installed machine
+# of that release has: the release itself, its updates and its security archive. Testing
+# has only the first. A debootstrap older than the release has no script named for it;
+# unstable's script makes any release after it.
+make_debian_root() {
+    local codename=$1 root=$2 mirror security script=()
+    mirror=$(debian_mirror)
+    [[ -n $mirror ]] || { echo "apt knows no Debian mirror here; run apt-get update" >&2; return 1; }
+    [[ -e /usr/share/debootstrap/scripts/$codename ]] || script=(/usr/share/debootstrap/scripts/sid)
+    debootstrap --variant=minbase "$codename" "$root" "$mirror" "${script[@]}" >"$root.debootstrap.log" 2>&1 || {
+        tail -n 20 "$root.debootstrap.log" >&2
+        return 1
+    }
+    rm -f "$root.debootstrap.log"
+    # A folder from mktemp is closed to all but its owner; the root's own users (apt's
+    # download user, man's) must be able to enter it.
+    chmod 755 "$root"
+    # A mirror that is a snapshot can hold a testing older than the week its index is
+    # signed for, which apt then refuses to update from. Said aloud, and allowed only here.
+    local until
+    until=$(sed -n 's/^Valid-Until: *//p' "$root"/var/lib/apt/lists/*_dists_"${codename}"_Release 2>/dev/null | head -n 1)
+    if [[ -n $until ]] && (($(date -d "$until" +%s) < $(date +%s))); then
+        echo "note: the mirror's $codename index expired on $until; this root's apt is told to accept it" >&2
+        echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99expired-mirror"
+    fi
+    if [[ $codename == bookworm || $codename == trixie ]]; then
+        echo "deb $mirror $codename-updates main" >>"$root/etc/apt/sources.list"
+        security=$(debian_security_mirror)
+        [[ -n $security ]] && echo "deb $security $codename-security main" >>"$root/etc/apt/sources.list"
+    fi
+    return 0
+}
+
+# Runs a command as root inside the root, with its own mounts and processes, in LANG=C.UTF-8.
+in_debian_root() {
+    local root=$1
+    shift
+    unshare --mount --pid --fork --propagation private sh -c '
+        root=$1; shift
+        mount -t proc proc "$root/proc"
+        mount --rbind /dev "$root/dev"
+        mount -t sysfs -o ro sysfs "$root/sys"
+        exec chroot "$root" env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+            HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
+    ' sh "$root" "$@"
+}
+
+# Deletes the root, unless something is still mounted inside it.
+remove_debian_root() {
+    local root=$1
+    if findmnt -R -n "$root" >/dev/null 2>&1 || grep -q " $root/" /proc/mounts; then
+        echo "mounts remain under $root; left in place" >&2
+    else
+        rm -rf "$root"
+    fi
+}
