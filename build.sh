@@ -26,8 +26,8 @@ optional=()
 if [[ $action == windows ]]; then
     packages+=(
         # The cross compiler, the source of this machine's Qt (through apt), GoogleTest's
-        # sources, the icon and installer makers.
-        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis
+        # sources, the icon, installer and zip makers.
+        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis zip
         # An X server, keys and the clipboard for the tests under Wine.
         xvfb xdotool xclip
     )

@@ -12,7 +12,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/kometa
-prefix=$cache/qt-$version-mingw-w64
+# Named for the Qt release and for this recipe, so that a changed recipe builds anew.
+recipe=$(cat "$here/build_qt.sh" "$here/mingw-w64.cmake" | sha256sum | cut -c1-12)
+prefix=$cache/qt-$version-mingw-w64-$recipe
 if [[ -f $prefix/.complete ]]; then
     echo "$prefix"
     exit 0
@@ -56,9 +58,15 @@ source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | h
 # Debian's source has no Wintab headers (tablet events), and with OpenGL off the dynamic
 # OpenGL switch must go too. Every library Qt can bundle is bundled, so the program needs
 # nothing from this machine's MinGW libraries at run time.
+# The same source makes the same DLLs in any cache folder: the compiler writes the source's
+# folder as "qtbase" wherever it names a file (Qt's checks carry their file's name), and
+# every Windows file is stamped with the source package's date, not the time it was linked.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
+maps="-ffile-prefix-map=$source_dir=qtbase -ffile-prefix-map=$work/build=build"
 log "configuring"
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
