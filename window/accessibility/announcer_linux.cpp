@@ -127,9 +127,10 @@ struct Announcer::Notice
     NoticeAccessible *accessible = nullptr;
 };
 
-// Orca 43, beside Qt 6.4 on Debian 12, reads new text in the focused box as it appears;
-// Orca 48, beside Qt 6.8 on Debian 13, leaves a change of the focused box unsaid when no
-// typing caused it.
+// What the screen reader does, which the program cannot ask, told by the Qt it was released
+// beside. Orca 43, beside Qt 6.4 on Debian 12, reads new text in the focused box as it
+// appears; Orca 48 beside Qt 6.8 on Debian 13, and Orca 51 beside Qt 6.11 on testing, leave a
+// change of the focused box unsaid when no typing caused it.
 bool Announcer::ReadsFocusedText()
 {
     return QT_VERSION < QT_VERSION_CHECK(6, 8, 0);

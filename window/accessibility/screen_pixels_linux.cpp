@@ -38,7 +38,7 @@ std::optional<QPoint> PlacedAt(const QWindow *window)
 }
 
 // The window system and its scale, where Qt's accessibility bridge hands on logical pixels
-// unconverted: on X11, through Qt 6.4 and 6.8 alike. On Wayland the compositor places
+// unconverted: on X11, through Qt 6.4, 6.8 and 6.11 alike. On Wayland the compositor places
 // windows, and positions reported from inside them mean nothing to it.
 struct Scaled
 {
