@@ -19,7 +19,13 @@ echo "Qt for Windows: $KOMETA_QT_PREFIX"
 cmake --preset windows-host >/dev/null
 cmake --build --preset windows-host --target picture_to_raw control_layout
 
-cmake --preset windows >/dev/null
+# A build folder that found another Qt for Windows, an earlier recipe's, would keep finding it.
+fresh=()
+if [[ -f $out/cross/CMakeCache.txt ]] &&
+    ! grep -qF "Qt6_DIR:PATH=$KOMETA_QT_PREFIX/" "$out/cross/CMakeCache.txt"; then
+    fresh=(--fresh)
+fi
+cmake --preset windows "${fresh[@]}" >/dev/null
 cmake --build --preset windows
 rm -f "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe "$out/SHA256SUMS"
 cmake --build --preset windows --target package >/dev/null
