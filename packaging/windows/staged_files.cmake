@@ -1,7 +1,7 @@
 # Run by CPack once the program's files are staged, before it makes the installer. Every file
-# is dated with the commit: the installer keeps each file's time, and the zip is made of the
-# same files. The installer's lists of what it installs and what its uninstaller removes
-# are written here in a fixed order; CPack's own follow the order the file system gives.
+# is dated with the commit, for the zip made of the same files. The installer's lists of
+# what it installs and what its uninstaller removes are written here in a fixed order;
+# CPack's own follow the order the file system gives.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     execute_process(COMMAND find . -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
                     WORKING_DIRECTORY ${CPACK_TEMPORARY_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
