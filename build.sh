@@ -26,8 +26,9 @@ optional=()
 if [[ $action == windows ]]; then
     packages+=(
         # The cross compiler, the source of this machine's Qt (through apt), GoogleTest's
-        # sources, the icon, installer and zip makers.
-        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis zip
+        # sources, the icon, installer and zip makers, and git, which names the commit whose
+        # time the packaged files carry and which is built again to compare.
+        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis zip git
         # An X server, keys and the clipboard for the tests under Wine.
         xvfb xdotool xclip
     )
@@ -67,7 +68,8 @@ if ((${#missing[@]} + ${#wanted[@]})); then
     fi
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     for package in "${wanted[@]}"; do
-        if apt-cache policy "$package" 2>/dev/null | grep -q 'Candidate: [^(]'; then
+        candidate=$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: //p')
+        if [[ -n $candidate && $candidate != "(none)" ]]; then
             missing+=("$package")
         else
             echo "Not in this release's archive, so not installed: $package"

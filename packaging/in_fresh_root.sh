@@ -33,9 +33,13 @@ root=$(mktemp -d "${TMPDIR:-/var/tmp}/kometa-$codename.XXXXXX")
 
 echo "Debian $release ($codename): bootstrapping into $root"
 make_debian_root "$codename" "$root"
-# Only what is committed, as a clone from the published repository would have it.
+# Only what is committed, as a clone from the published repository would have it, and git,
+# which whoever cloned it has.
 git clone -q --no-hardlinks "$top" "$root/root/kometa"
 git -C "$root/root/kometa" checkout -q "$commit"
+in_debian_root "$root" sh -c 'apt-get update -q && apt-get install -y -q --no-install-recommends git' \
+    >"$root.git.log" 2>&1 || { tail -n 20 "$root.git.log"; exit 1; }
+rm -f "$root.git.log"
 mib() { du -sxm "$root" | cut -f1; }
 before=$(mib)
 
