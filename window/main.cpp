@@ -1,5 +1,6 @@
 #include "early_start.h"
 #include "form1.h"
+#include "system/system_libraries.h"
 #include "toolkit_translation.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Before anything loads a library of its own accord.
+    kometa::window::KeepLibrarySearchToSafeFolders();
     kometa::window::EarlyStart early;
     QApplication application(argc, argv);
     const std::jthread bus = early.ConnectSessionBus();

@@ -1,8 +1,8 @@
-# The window's rooms, each using only those before it: layout, controls, accessibility, and
-# the window folder itself on top. Fails where a file includes a room above its own, or a
+# The window's rooms, each using only those before it: layout, system, controls,
+# accessibility, and the window folder itself on top. Fails where a file includes a room above its own, or a
 # room's header without naming the room. Usage: cmake -DWINDOW=path/to/window -P rooms.cmake
 cmake_minimum_required(VERSION 3.25)
-set(rooms layout controls accessibility .)
+set(rooms layout system controls accessibility .)
 set(failures)
 file(GLOB_RECURSE sources RELATIVE ${WINDOW} ${WINDOW}/*.h ${WINDOW}/*.cpp)
 foreach(source ${sources})

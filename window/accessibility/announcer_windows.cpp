@@ -1,6 +1,7 @@
 #include "accessibility/announcer.h"
 
 #include "accessibility/uia_notification.h"
+#include "system/system_libraries.h"
 
 #include <QWidget>
 
@@ -18,8 +19,8 @@ using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple *
 using RaiseNotificationEvent = HRESULT(WINAPI *)(IRawElementProviderSimple *, int, int, BSTR,
                                                  BSTR);
 
-// Both functions come from the system at run time: Windows before 10 and Wine lack the
-// second, and the program must start there all the same.
+// Both functions come from the system at run time, from its own folder only: Windows
+// before 10 and Wine lack the second, and the program must start there all the same.
 struct UiaCalls
 {
     HostProviderFromHwnd hostProvider = nullptr;
@@ -29,14 +30,12 @@ struct UiaCalls
 const UiaCalls &Resolved()
 {
     static const UiaCalls calls = [] {
-        UiaCalls found;
-        if (HMODULE core = LoadLibraryW(L"UIAutomationCore.dll")) {
-            found.hostProvider = reinterpret_cast<HostProviderFromHwnd>(
-                    reinterpret_cast<void *>(GetProcAddress(core, "UiaHostProviderFromHwnd")));
-            found.raise = reinterpret_cast<RaiseNotificationEvent>(
-                    reinterpret_cast<void *>(GetProcAddress(core, "UiaRaiseNotificationEvent")));
-        }
-        return found;
+        const wchar_t *const core = L"UIAutomationCore.dll";
+        return UiaCalls {
+            reinterpret_cast<HostProviderFromHwnd>(SystemFunction(core, "UiaHostProviderFromHwnd")),
+            reinterpret_cast<RaiseNotificationEvent>(
+                    SystemFunction(core, "UiaRaiseNotificationEvent")),
+        };
     }();
     return calls;
 }
