@@ -231,14 +231,14 @@ void Form1::Perform(const Click &click)
 
 void Form1::ShowGreeting()
 {
-    messageBoxes.Show(this, QMessageBox::Information, u"Привет"_s,
-               u"Привет от команды Кометы.Програмировать на C++ это интересно!   "
-               u"Заходите на мой сайт kometa.example "_s);
+    ShowMessageBox(this, QMessageBox::Information, u"Привет"_s,
+                   u"Привет от команды Кометы.Програмировать на C++ это интересно!   "
+                   u"Заходите на мой сайт kometa.example "_s);
 }
 
 void Form1::ReportFault(const QString &message)
 {
-    messageBoxes.Show(this, QMessageBox::Critical, u"Ошибка"_s, message);
+    ShowMessageBox(this, QMessageBox::Critical, u"Ошибка"_s, message);
 }
 
 } // namespace kometa::window

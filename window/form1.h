@@ -3,7 +3,6 @@
 #pragma once
 
 #include "calculator_state.h"
-#include "controls/message_box.h"
 #include "layout/wiring.h"
 
 #include <QString>
@@ -55,7 +54,6 @@ private:
     // What a screen reader calls each field.
     std::array<QString, FieldCount> fieldNames;
     std::unique_ptr<Announcer> announcer;
-    MessageBoxes messageBoxes;
     bool firstPainted = false;
 };
 

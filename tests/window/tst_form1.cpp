@@ -38,7 +38,6 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -70,8 +69,9 @@ struct SeenBox
 {
     QString title;
     QString text;
-    // Whose standard picture the box shows, as the box would draw it itself.
+    // The box's kind, which decides its picture and, on Windows, its sound.
     QMessageBox::Icon icon;
+    bool pictured;
     QStringList buttons;
     // Shown before an accessible action had returned: whoever asked was kept waiting.
     bool keptAnActionWaiting;
@@ -79,20 +79,6 @@ struct SeenBox
 
 // Set while an accessible action runs.
 bool insideAnAction = false;
-
-QMessageBox::Icon PictureKind(QMessageBox *box)
-{
-    const int size = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
-    const QImage shown = box->iconPixmap().toImage();
-    for (auto [kind, picture] : { std::pair { QMessageBox::Information, QStyle::SP_MessageBoxInformation },
-                                  { QMessageBox::Warning, QStyle::SP_MessageBoxWarning },
-                                  { QMessageBox::Critical, QStyle::SP_MessageBoxCritical } }) {
-        const QIcon icon = box->style()->standardIcon(picture, nullptr, box);
-        if (!shown.isNull() && icon.pixmap(QSize(size, size), box->devicePixelRatio()).toImage() == shown)
-            return kind;
-    }
-    return QMessageBox::NoIcon;
-}
 
 // Runs an action that may open a modal box; the box is read and closed with its OK button
 // as soon as it shows, so a test never hangs on it.
@@ -107,7 +93,8 @@ std::optional<SeenBox> CloseBoxesDuring(const std::function<void()> &action)
         QStringList buttons;
         for (QAbstractButton *button : box->buttons())
             buttons << button->text();
-        seen = SeenBox { box->windowTitle(), box->text(), PictureKind(box), buttons, insideAnAction };
+        seen = SeenBox { box->windowTitle(), box->text(), box->icon(), !box->iconPixmap().isNull(),
+                         buttons, insideAnAction };
         box->button(QMessageBox::Ok)->click();
     });
     poll.start(5);
@@ -383,6 +370,7 @@ private slots:
         QVERIFY(seen);
         QCOMPARE(seen->title, u"Привет"_s);
         QCOMPARE(seen->icon, QMessageBox::Information);
+        QVERIFY(seen->pictured);
         QCOMPARE(seen->buttons.size(), 1);
         QVERIFY(seen->text.startsWith(u"Привет от "_s));
         QVERIFY(seen->text.contains(u".Програмировать на C++ это интересно!   Заходите на мой сайт "_s));
@@ -431,6 +419,7 @@ private slots:
         QVERIFY(seen);
         QVERIFY(!seen->keptAnActionWaiting);
         QCOMPARE(seen->icon, QMessageBox::Critical);
+        QVERIFY(seen->pictured);
         QVERIFY2(seen->text.contains(condition), qPrintable(seen->text));
         QCOMPARE(Fields(), after);
         // Still alive: the next click works as usual.
