@@ -26,9 +26,10 @@ optional=()
 if [[ $action == windows ]]; then
     packages+=(
         # The cross compiler, the source of this machine's Qt (through apt), GoogleTest's
-        # sources, the icon, installer and zip makers, and git, which names the commit whose
-        # time the packaged files carry and which is built again to compare.
-        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis zip git
+        # sources, the icon, installer and zip makers, 7-Zip, which unpacks the installer to
+        # check its files, and git, which names the commit whose time the packaged files
+        # carry and which is built again to compare.
+        g++-mingw-w64-x86-64-posix dpkg-dev googletest icoutils nsis zip 7zip git
         # An X server, keys and the clipboard for the tests under Wine.
         xvfb xdotool xclip
     )

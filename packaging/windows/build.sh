@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program on Debian and tests it under Wine where the release has Wine: Qt
 # cross-built once from this machine's own Qt source (cached), the build's own tools built
-# natively, then kometa.exe, its zip and its installer in build/windows, and every test.
+# natively, then kometa.exe, its zip and its installer in build/windows, every Windows file
+# in them checked for ASLR and DEP, and every test.
 # Called by ./build.sh windows, which installs what this needs.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -32,6 +33,7 @@ cmake --build --preset windows --target package >/dev/null
 rm -rf "$out/_CPack_Packages"
 ls -l "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
 cat "$out/SHA256SUMS"
+packaging/windows/check_pe_files.sh "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
 
 # Whoever rebuilds a download from its commit must get the same bytes: the commit is built
 # again in a fresh folder, and its zip and installer are compared with these.
