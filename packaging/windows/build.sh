@@ -8,6 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 top=$PWD
 out=$top/build/windows
+# The installer is tested over an earlier version: this program with a lower number.
+earlier_version=0.9.0
+earlier_installer=$out/earlier/kometa-$earlier_version-win64-setup.exe
 
 # What the windows preset reads from the environment: the cross-built Qt, and this
 # machine's own Qt (moc, rcc) under its multiarch folder.
@@ -26,7 +29,7 @@ if [[ -f $out/cross/CMakeCache.txt ]] &&
     ! grep -qF "Qt6_DIR:PATH=$KOMETA_QT_PREFIX/" "$out/cross/CMakeCache.txt"; then
     fresh=(--fresh)
 fi
-cmake --preset windows "${fresh[@]}" >/dev/null
+cmake --preset windows "${fresh[@]}" -DKOMETA_EARLIER_INSTALLER="$earlier_installer" >/dev/null
 cmake --build --preset windows
 rm -f "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe "$out/SHA256SUMS"
 cmake --build --preset windows --target package >/dev/null
@@ -70,6 +73,13 @@ if ! command -v wine >/dev/null; then
     ctest --test-dir "$out/cross" -N -L wine | sed -n 's/^ *Test *#[0-9]*: /  /p'
     exit 0
 fi
+
+# The earlier version for the installer's test, built apart.
+echo "Building version $earlier_version to install this one over"
+cmake --preset windows -B "$out/earlier-build" -DKOMETA_VERSION=$earlier_version -DBUILD_TESTING=OFF \
+    -DKOMETA_BUILD_BENCHMARKS=OFF -DKOMETA_PACKAGE_DIRECTORY="$out/earlier" >/dev/null
+cmake --build "$out/earlier-build" --target package >/dev/null
+[[ -f $earlier_installer ]] || { echo "no $earlier_installer" >&2; exit 1; }
 
 # A private Wine, made once; nothing but Kometa and its tests is put into it.
 export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
