@@ -60,12 +60,26 @@ XServer::XServer()
                      "1280x1024x24", "-nolisten", "tcp" },
                    "");
     close(numberPipe[1]);
+    // A server that started but cannot serve is not left running; the destructor does not
+    // run for an object that was never made.
+    try {
+        Connect(numberPipe[0]);
+    } catch (...) {
+        if (connection)
+            XCloseDisplay(connection);
+        Stop(server);
+        throw;
+    }
+}
+
+void XServer::Connect(int numberPipe)
+{
     std::string number;
-    pollfd readable { numberPipe[0], POLLIN, 0 };
+    pollfd readable { numberPipe, POLLIN, 0 };
     char digit = 0;
-    while (poll(&readable, 1, 5000) == 1 && read(numberPipe[0], &digit, 1) == 1 && digit != '\n')
+    while (poll(&readable, 1, 5000) == 1 && read(numberPipe, &digit, 1) == 1 && digit != '\n')
         number += digit;
-    close(numberPipe[0]);
+    close(numberPipe);
     if (number.empty())
         throw std::runtime_error("Xvfb did not start");
     displayName = ":" + number;

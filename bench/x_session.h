@@ -33,6 +33,9 @@ public:
     bool NextEvent(XEvent &event, Clock::time_point deadline);
 
 private:
+    // Reads the server's number from the pipe and connects to it.
+    void Connect(int numberPipe);
+
     std::string displayName;
     pid_t server = -1;
     Display *connection = nullptr;

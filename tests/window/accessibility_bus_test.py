@@ -10,6 +10,8 @@ import warnings
 
 import gi
 
+from desktop import XServer, program_command
+
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
@@ -280,7 +282,7 @@ def check_long_session(calculator, pid):
 def check_scaled(kometa, environment, unscaled):
     """At twice the size every place on the bus is where X draws it: the window and the
     boxes where X has them, each control at twice its place at scale 1."""
-    program = start([kometa], env=dict(environment, QT_SCALE_FACTOR="2"))
+    program = start(program_command(kometa), env=dict(environment, QT_SCALE_FACTOR="2"))
     try:
         window = find_window(time.monotonic() + 30 * SCALE)
         corner, controls = places(window)
@@ -298,17 +300,8 @@ def main():
     kometa = sys.argv[1]
     CONTROLS[:], fields = read_layout(sys.argv[2])
     FIELDS.update(fields)
-    # Without -noreset the server starts over whenever its last client leaves, writes its
-    # number again, and dies if nobody reads it. It listens on X's abstract socket too: where
-    # this /tmp is private but the network is shared, that is how it sees a number already
-    # taken, whose abstract socket its clients would otherwise reach first.
-    read_display, write_display = os.pipe()
-    xvfb = start(["Xvfb", "-displayfd", str(write_display), "-noreset", "-screen", "0",
-                  "640x480x24", "-nolisten", "tcp"],
-                 pass_fds=(write_display,))
-    os.close(write_display)
-    display = ":" + os.read(read_display, 16).decode().strip()
-    environment = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+    server = XServer()
+    environment = dict(os.environ, DISPLAY=server.display, QT_QPA_PLATFORM="xcb",
                        XDG_RUNTIME_DIR=tempfile.mkdtemp(),
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="ru_RU.UTF-8",
                        LC_ALL="ru_RU.UTF-8")
@@ -316,7 +309,7 @@ def main():
                      env=environment)
     program = None
     try:
-        program = start([kometa], env=environment)
+        program = start(program_command(kometa), env=environment)
         window = find_window(time.monotonic() + 30 * SCALE)
         corner, unscaled = places(window)
         _, drawn = x_window(environment, program.pid)
@@ -329,11 +322,11 @@ def main():
         program.wait(10)
         check_scaled(kometa, environment, unscaled)
     finally:
-        for process in (program, launcher, xvfb):
+        for process in (program, launcher):
             if process and process.poll() is None:
                 process.terminate()
                 process.wait(10)
-        os.close(read_display)
+        server.close()
     print("accessibility bus: 38 controls, 5 box actions, places of the window and both boxes "
           "at 1x and 2x: 1 passed, 0 failed")
 

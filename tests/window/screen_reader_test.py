@@ -12,6 +12,8 @@ import time
 
 from gi.repository import Gio, GLib
 
+from desktop import XServer, program_command
+
 # A sanitizer build answers several times slower, more so on a loaded machine: its test run
 # stretches every wait by KOMETA_TEST_TIME_SCALE.
 SCALE = float(os.environ.get("KOMETA_TEST_TIME_SCALE", "1"))
@@ -32,15 +34,19 @@ def write(path, text):
         file.write(text)
 
 
-def listened_events():
-    """The events every client, here only the screen reader, has asked the accessibility bus
-    for."""
+def accessibility_bus():
+    """A connection of the test's own to the accessibility bus, to be closed after use."""
     session = Gio.bus_get_sync(Gio.BusType.SESSION)
     address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
                                 GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 2000, None)
-    bus = Gio.DBusConnection.new_for_address_sync(
+    return Gio.DBusConnection.new_for_address_sync(
         address.unpack()[0], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
         | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+
+
+def listened_events(bus):
+    """The events every client, here only the screen reader, has asked the accessibility bus
+    for."""
     events = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
                            "org.a11y.atspi.Registry", "GetRegisteredEvents", None, None,
                            Gio.DBusCallFlags.NONE, 2000, None)
@@ -72,21 +78,11 @@ class Session:
         self.spoken = os.path.join(self.home, "spoken.txt")
         open(self.spoken, "w").close()
         speech_capture(self.home, self.spoken)
-        read_display, write_display = os.pipe()
-        self.processes.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_display), "-noreset", "-screen", "0",
-             "640x480x24", "-nolisten", "tcp"],
-            stdin=subprocess.DEVNULL, pass_fds=(write_display,),
-            stderr=open(os.path.join(self.home, "xvfb.log"), "w")))
-        os.close(write_display)
-        display = ":" + os.read(read_display, 16).decode().strip()
-        # Kept open: the server writes its number again if it ever starts over, and dies
-        # when nobody can read it.
-        self.display_pipe = read_display
+        self.server = XServer(log=open(os.path.join(self.home, "xvfb.log"), "w"))
         runtime = os.path.join(self.home, "runtime")
         os.makedirs(runtime, mode=0o700)
         self.environment = dict(
-            os.environ, DISPLAY=display, HOME=self.home, XDG_RUNTIME_DIR=runtime,
+            os.environ, DISPLAY=self.server.display, HOME=self.home, XDG_RUNTIME_DIR=runtime,
             XDG_CONFIG_HOME=os.path.join(self.home, ".config"), LANG="C.UTF-8",
             LANGUAGE="ru", QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         # speech-dispatcher refuses a locale the C library lacks, and ru_RU is rarely
@@ -113,11 +109,15 @@ class Session:
         # windows has its focus missed, and its name said twice: once as Orca finds the
         # window already there, once as the window reports itself active.
         deadline = time.monotonic() + 30 * SCALE
-        while not {"Object:StateChanged:Focused", "Window:Activate:"} <= listened_events():
-            if time.monotonic() > deadline:
-                raise AssertionError("orca did not listen for focus and windows")
-            time.sleep(0.1)
-        self.processes.append(start([kometa], keep_stderr=True,
+        bus = accessibility_bus()
+        try:
+            while not {"Object:StateChanged:Focused", "Window:Activate:"} <= listened_events(bus):
+                if time.monotonic() > deadline:
+                    raise AssertionError("orca did not listen for focus and windows")
+                time.sleep(0.1)
+        finally:
+            bus.close_sync(None)
+        self.processes.append(start(program_command(kometa), keep_stderr=True,
                                     env=dict(self.environment, LANG="ru_RU.UTF-8")))
         self.wait_for_window(30 * SCALE)
 
@@ -166,8 +166,8 @@ class Session:
             with open(self.debug, encoding="utf-8", errors="replace") as log:
                 self.braille = [line.split("BRAILLE LINE:", 1)[1].strip().strip("'")
                                 for line in log if "BRAILLE LINE:" in line]
-        if hasattr(self, "display_pipe"):
-            os.close(self.display_pipe)
+        if hasattr(self, "server"):
+            self.server.close()
         if hasattr(self, "home") and not os.environ.get("KOMETA_KEEP_SESSION"):
             shutil.rmtree(self.home, ignore_errors=True)
 
