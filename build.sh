@@ -4,14 +4,24 @@
 # fuzz targets for KOMETA_FUZZ_SECONDS each (default 60), and the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer. ./build.sh windows makes the Windows
 # program, its zip and its installer in build/windows, and tests them under Wine where the
-# release has Wine.
+# release has Wine. ./build.sh arm64, on an amd64 machine, cross-builds the program and its
+# .deb for 64-bit ARM and tests them under qemu-user.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 action=${1:-}
-if [[ $action != run && $action != test && $action != windows ]]; then
-    echo "usage: $0 run|test|windows" >&2
+if [[ $action != run && $action != test && $action != windows && $action != arm64 ]]; then
+    echo "usage: $0 run|test|windows|arm64" >&2
     exit 2
+fi
+if [[ $action == arm64 && $(dpkg --print-architecture) != amd64 ]]; then
+    echo "./build.sh arm64 cross-builds from an amd64 machine; this one is $(dpkg --print-architecture)," \
+        "where ./build.sh test builds and tests its own program and package." >&2
+    exit 2
+fi
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    as_root=(sudo)
 fi
 
 # What building and running the calculator needs: the compiler, Qt, X's own library (the
@@ -36,6 +46,19 @@ if [[ $action == windows ]]; then
     # Wine runs the tests. Debian testing is at times without it; the program and its
     # packages are made all the same, and the tests that need Wine are named as not run.
     optional+=(wine wine64)
+fi
+if [[ $action == arm64 ]]; then
+    packages+=(
+        # The cross compiler, the emulator that runs arm64 programs, GoogleTest's sources,
+        # and arm64's own Qt and libraries beside this machine's, through multiarch.
+        crossbuild-essential-arm64 qemu-user-static googletest
+        qt6-base-dev:arm64 libgl-dev:arm64 libx11-dev:arm64 libfontconfig-dev:arm64
+        libxcb1-dev:arm64
+        # The package tools and checkers, and what the tests of the real program use.
+        dpkg-dev file lintian devscripts desktop-file-utils appstream mandoc git
+        xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+        orca speech-dispatcher openbox xdotool
+    )
 fi
 if [[ $action == test ]]; then
     packages+=(
@@ -62,11 +85,11 @@ done
 for package in "${optional[@]}"; do
     installed "$package" || wanted+=("$package")
 done
+# arm64's packages are installed beside this machine's own once dpkg knows the architecture.
+if [[ $action == arm64 ]] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    "${as_root[@]}" dpkg --add-architecture arm64
+fi
 if ((${#missing[@]} + ${#wanted[@]})); then
-    as_root=()
-    if [[ $(id -u) -ne 0 ]]; then
-        as_root=(sudo)
-    fi
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     for package in "${wanted[@]}"; do
         candidate=$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: //p')
@@ -79,12 +102,35 @@ if ((${#missing[@]} + ${#wanted[@]})); then
 fi
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends "${missing[@]}"
+    log=$(mktemp)
+    if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}" 2>&1 | tee "$log"; then
+        # A library of arm64 must be the very version of its twin installed here
+        # (Multi-Arch: same); apt refuses where this machine's are older than the mirror's.
+        if [[ $action == arm64 ]] && grep -q ':arm64' "$log"; then
+            older=$(grep -o '[a-z0-9][a-z0-9.+-]*:arm64' "$log" | sed 's/:arm64$//' | sort -u |
+                while read -r name; do
+                    policy=$(apt-cache policy "$name" 2>/dev/null)
+                    now=$(sed -n 's/^ *Installed: //p' <<<"$policy")
+                    candidate=$(sed -n 's/^ *Candidate: //p' <<<"$policy")
+                    [[ -n $now && $now != "(none)" && $now != "$candidate" ]] && echo "$name"
+                done | tr '\n' ' ')
+            echo "apt refused arm64's libraries: each must be the same version as the one installed" \
+                "for amd64, and some here are older than the mirror's${older:+: $older}." >&2
+            echo "Upgrade them first (apt-get install --only-upgrade ${older:-PACKAGES}, or" \
+                "apt-get upgrade), then run ./build.sh arm64 again." >&2
+        fi
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
 fi
 
 if [[ $action == windows ]]; then
     exec packaging/windows/build.sh
+fi
+if [[ $action == arm64 ]]; then
+    exec packaging/arm64/build.sh
 fi
 
 if [[ $action == run ]]; then

@@ -20,6 +20,13 @@ trap 'rm -rf "$work"' EXIT
 }
 deb=$(ls "$work"/out/kometa_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+# A cross build's package is for another processor: its libraries are looked up in that
+# processor's multiarch folders, and its programs run under the emulator KOMETA_EMULATOR
+# names.
+arch=$(dpkg-deb -f "$deb" Architecture)
+multiarch=$(dpkg-architecture -a "$arch" -qDEB_HOST_MULTIARCH 2>/dev/null)
+read -r -a emulator <<<"${KOMETA_EMULATOR:-}"
+compiler=${KOMETA_COMPILER:-c++}
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -40,7 +47,7 @@ owner() {
     done
 }
 for library in $(readelf -d "$build/bin/kometa" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path=$(ldd "$build/bin/kometa" | awk -v lib="$library" '$1 == lib { print $3 }')
+    path=$(ls "/lib/$multiarch/$library" "/usr/lib/$multiarch/$library" 2>/dev/null | head -n 1)
     package=$(owner "$path")
     [[ -n $package ]] || { echo "no package ships $library ($path)"; exit 1; }
     tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | grep -qxF "$package" ||
@@ -60,7 +67,9 @@ for file in "${expected[@]}"; do
 done
 echo "files: $(cd "$work/root" && find . -type f | sort | tr '\n' ' ')"
 
-if ldd "$work/root/usr/bin/kometa" | grep 'not found'; then
+# The dynamic loader lists what the installed program loads, as ldd does.
+loader=$(readelf -l "$work/root/usr/bin/kometa" | sed -n 's/.*program interpreter: \(.*\)]$/\1/p')
+if "${emulator[@]}" "$loader" --list "$work/root/usr/bin/kometa" | grep 'not found'; then
     exit 1
 fi
 if readelf -d "$work/root/usr/bin/kometa" | grep -E 'RPATH|RUNPATH'; then
@@ -79,11 +88,20 @@ grep -v 'running with root privileges' "$work/lintian.log" || true
 # where the C library's own start files carry no such note (Debian 12 and 13), no program
 # linked with them can. Branch protection exists on 64-bit ARM only.
 lenient=(--nofortify)
-if ! readelf -n "$(c++ -print-file-name=Scrt1.o)" | grep -q 'IBT, SHSTK'; then
+if ! readelf -n "$("$compiler" -print-file-name=Scrt1.o)" | grep -q 'IBT, SHSTK'; then
     lenient+=(--nocfprotection)
 fi
-if [[ $(uname -m) != aarch64 ]] && grep -q -- --nobranchprotection <<<"$(hardening-check --help || true)"; then
+if [[ $arch != arm64 ]] && grep -q -- --nobranchprotection <<<"$(hardening-check --help || true)"; then
     lenient+=(--nobranchprotection)
 fi
 hardening-check "${lenient[@]}" "$build/bin/kometa" "$work/root/usr/bin/kometa"
+# hardening-check tells stack clash protection by x86's instructions alone; elsewhere every
+# compile of the build must have asked for it.
+if [[ $arch != amd64 ]]; then
+    compiles=$(grep -c '"command":' "$build/compile_commands.json")
+    protected=$(grep -c '"command":.*-fstack-clash-protection' "$build/compile_commands.json")
+    ((compiles > 0 && protected == compiles)) ||
+        { echo "stack clash protection asked for in $protected of $compiles compiles"; exit 1; }
+    echo "stack clash protection: asked for in all $compiles compiles"
+fi
 echo "package checks passed"

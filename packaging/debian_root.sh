@@ -34,16 +34,40 @@ debian_codename() {
     esac
 }
 
-# Makes a minimal root of the code name in DIR, with the suites a freshly installed machine
-# of that release has: the release itself, its updates and its security archive. Testing
-# has only the first. A debootstrap older than the release has no script named for it;
-# unstable's script makes any release after it.
+# Lets this machine run the programs of another architecture's root, as in a brand-new
+# arm64 root on amd64: qemu-user-static's interpreter, registered with the kernel and opened
+# at once (the F flag), so that it serves inside a chroot too. A desktop's systemd registers
+# it when the package is installed; a machine without systemd needs it done here.
+run_architecture() {
+    local arch=$1 cpu conf
+    [[ $arch == "$(dpkg --print-architecture)" ]] && return 0
+    case $arch in
+    arm64) cpu=aarch64 ;;
+    amd64) cpu=x86_64 ;;
+    *) cpu=$arch ;;
+    esac
+    if [[ ! -x /usr/bin/qemu-$cpu-static ]]; then
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends qemu-user-static >/dev/null
+    fi
+    [[ -e /proc/sys/fs/binfmt_misc/register ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    [[ -e /proc/sys/fs/binfmt_misc/qemu-$cpu ]] && return 0
+    conf=/usr/lib/binfmt.d/qemu-$cpu.conf
+    [[ -f $conf ]] || { echo "qemu-user-static has no $conf" >&2; return 1; }
+    cat "$conf" >/proc/sys/fs/binfmt_misc/register
+}
+
+# Makes a minimal root of the code name in DIR, for ARCH (this machine's by default), with
+# the suites a freshly installed machine of that release has: the release itself, its
+# updates and its security archive. Testing has only the first. A debootstrap older than
+# the release has no script named for it; unstable's script makes any release after it.
 make_debian_root() {
-    local codename=$1 root=$2 mirror security script=()
+    local codename=$1 root=$2 arch=${3:-$(dpkg --print-architecture)} mirror security script=()
     mirror=$(debian_mirror)
     [[ -n $mirror ]] || { echo "apt knows no Debian mirror here; run apt-get update" >&2; return 1; }
     [[ -e /usr/share/debootstrap/scripts/$codename ]] || script=(/usr/share/debootstrap/scripts/sid)
-    debootstrap --variant=minbase "$codename" "$root" "$mirror" "${script[@]}" >"$root.debootstrap.log" 2>&1 || {
+    run_architecture "$arch"
+    debootstrap --variant=minbase --arch="$arch" "$codename" "$root" "$mirror" "${script[@]}" \
+        >"$root.debootstrap.log" 2>&1 || {
         tail -n 20 "$root.debootstrap.log" >&2
         return 1
     }

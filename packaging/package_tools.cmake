@@ -9,3 +9,7 @@ foreach(tool dpkg-shlibdeps file)
     endif()
     unset(tool_path CACHE)
 endforeach()
+# dpkg-shlibdeps looks for the libraries of the machine it runs on, unless told the package's.
+if(CPACK_KOMETA_DEB_HOST_ARCH)
+    set(ENV{DEB_HOST_ARCH} ${CPACK_KOMETA_DEB_HOST_ARCH})
+endif()

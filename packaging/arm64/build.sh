@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Builds Kometa for 64-bit ARM on an amd64 Debian, as Debian's own cross-builds do: the
+# build's own tools natively, then the program, its tests and its .deb with the cross
+# compiler against the arm64 libraries of this machine's multiarch. Every test runs with
+# each arm64 program under qemu-user: the logic, the window offscreen, the monkey, the
+# package checks, and the real program on this machine's X server, accessibility bus and
+# screen reader. The package, build/package/kometa_VERSION_arm64.deb, is then made again
+# from a fresh clone of the commit and compared.
+# Called by ./build.sh arm64, which installs what this needs.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+top=$PWD
+
+# Where the arm64 preset finds this machine's own Qt (moc, rcc).
+KOMETA_HOST_MULTIARCH=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+export KOMETA_HOST_MULTIARCH
+
+build() {
+    cmake --preset arm64-host >/dev/null
+    cmake --build --preset arm64-host --target picture_to_raw control_layout >/dev/null
+    cmake --preset arm64 "$@" >/dev/null
+    cmake --build --preset arm64
+}
+
+start=$SECONDS
+build
+echo "Cross-built for arm64 in $((SECONDS - start)) s"
+rm -f build/package/kometa_*_arm64.deb
+cmake --build --preset arm64 --target package >/dev/null
+deb=$(ls build/package/kometa_*_arm64.deb)
+ls -l "$deb"
+grep -F "  $(basename "$deb")" build/package/SHA256SUMS
+
+# Whoever rebuilds the package from its commit must get the same bytes.
+if ! git rev-parse -q --verify HEAD >/dev/null 2>&1; then
+    echo "Not rebuilt to compare: this is not a git checkout, and no commit names the source."
+elif [[ -n $(git status --porcelain) ]]; then
+    echo "Not rebuilt to compare: the tree has changes that are not committed."
+else
+    again=$(mktemp -d "${TMPDIR:-/tmp}/kometa-again.XXXXXX")
+    trap 'rm -rf "$again"' EXIT
+    git clone -q --no-hardlinks "$top" "$again/kometa"
+    start=$SECONDS
+    (cd "$again/kometa" && build -DBUILD_TESTING=OFF >/dev/null &&
+        cmake --build --preset arm64 --target package >/dev/null)
+    if cmp "$deb" "$again/kometa/$deb"; then
+        echo "Rebuilt in a fresh folder in $((SECONDS - start)) s: the same bytes."
+    else
+        echo "Rebuilt in a fresh folder, the package differs: the build is not reproducible." >&2
+        exit 1
+    fi
+    rm -rf "$again"
+    trap - EXIT
+fi
+
+start=$SECONDS
+ctest --preset arm64 --parallel 2
+echo "Tested under qemu-user in $((SECONDS - start)) s"
