@@ -9,7 +9,7 @@
 # Called by ./build.sh arm64, which installs what this needs.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-top=$PWD
+. packaging/rebuild_to_compare.sh
 
 # Where the arm64 preset finds this machine's own Qt (moc, rcc).
 KOMETA_HOST_MULTIARCH=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
@@ -32,26 +32,11 @@ ls -l "$deb"
 grep -F "  $(basename "$deb")" build/package/SHA256SUMS
 
 # Whoever rebuilds the package from its commit must get the same bytes.
-if ! git rev-parse -q --verify HEAD >/dev/null 2>&1; then
-    echo "Not rebuilt to compare: this is not a git checkout, and no commit names the source."
-elif [[ -n $(git status --porcelain) ]]; then
-    echo "Not rebuilt to compare: the tree has changes that are not committed."
-else
-    again=$(mktemp -d "${TMPDIR:-/tmp}/kometa-again.XXXXXX")
-    trap 'rm -rf "$again"' EXIT
-    git clone -q --no-hardlinks "$top" "$again/kometa"
-    start=$SECONDS
-    (cd "$again/kometa" && build -DBUILD_TESTING=OFF >/dev/null &&
-        cmake --build --preset arm64 --target package >/dev/null)
-    if cmp "$deb" "$again/kometa/$deb"; then
-        echo "Rebuilt in a fresh folder in $((SECONDS - start)) s: the same bytes."
-    else
-        echo "Rebuilt in a fresh folder, the package differs: the build is not reproducible." >&2
-        exit 1
-    fi
-    rm -rf "$again"
-    trap - EXIT
-fi
+package() {
+    build -DBUILD_TESTING=OFF >/dev/null
+    cmake --build --preset arm64 --target package >/dev/null
+}
+rebuild_to_compare package "$deb"
 
 start=$SECONDS
 ctest --preset arm64 --parallel 2

@@ -6,8 +6,8 @@
 # Called by ./build.sh windows, which installs what this needs.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-top=$PWD
-out=$top/build/windows
+. packaging/rebuild_to_compare.sh
+out=$PWD/build/windows
 # The installer is tested over an earlier version: this program with a lower number.
 earlier_version=0.9.0
 earlier_installer=$out/earlier/kometa-$earlier_version-win64-setup.exe
@@ -38,33 +38,14 @@ ls -l "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
 cat "$out/SHA256SUMS"
 packaging/windows/check_pe_files.sh "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
 
-# Whoever rebuilds a download from its commit must get the same bytes: the commit is built
-# again in a fresh folder, and its zip and installer are compared with these.
-if ! git rev-parse -q --verify HEAD >/dev/null 2>&1; then
-    echo "Not rebuilt to compare: this is not a git checkout, and no commit names the source."
-elif [[ -n $(git status --porcelain) ]]; then
-    echo "Not rebuilt to compare: the tree has changes that are not committed."
-else
-    again=$(mktemp -d "${TMPDIR:-/tmp}/kometa-again.XXXXXX")
-    trap 'rm -rf "$again"' EXIT
-    git clone -q --no-hardlinks "$top" "$again/kometa"
-    start=$SECONDS
-    (
-        cd "$again/kometa"
-        cmake --preset windows-host >/dev/null
-        cmake --build --preset windows-host --target picture_to_raw control_layout >/dev/null
-        cmake --preset windows -DBUILD_TESTING=OFF -DKOMETA_BUILD_BENCHMARKS=OFF >/dev/null
-        cmake --build --preset windows --target package >/dev/null
-    )
-    if (cd "$again/kometa/build/windows" && sha256sum --check --strict "$out/SHA256SUMS"); then
-        echo "Rebuilt in a fresh folder in $((SECONDS - start)) s: the same bytes."
-    else
-        echo "Rebuilt in a fresh folder, the packages differ: the build is not reproducible." >&2
-        exit 1
-    fi
-    rm -rf "$again"
-    trap - EXIT
-fi
+# Whoever rebuilds a download from its commit must get the same bytes.
+packages() {
+    cmake --preset windows-host >/dev/null
+    cmake --build --preset windows-host --target picture_to_raw control_layout >/dev/null
+    cmake --preset windows -DBUILD_TESTING=OFF -DKOMETA_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build --preset windows --target package >/dev/null
+}
+rebuild_to_compare packages build/windows/kometa-*-win64.zip build/windows/kometa-*-win64-setup.exe
 
 # Without Wine only what needs no Windows runs; what was not checked is said by name.
 if ! command -v wine >/dev/null; then

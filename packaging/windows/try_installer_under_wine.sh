@@ -23,21 +23,16 @@ installer=$(realpath "$2")
 zip=$(realpath "$3")
 name=$4
 helpers=$(realpath "$5")
+. "$(dirname "$0")/wine_desktop.sh"
 work=$(mktemp -d)
-pids=()
+x_server=
 cleanup() {
     wineserver --kill 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [[ -z $x_server ]] || kill "$x_server" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-unset LC_ALL
-export LANG=ru_RU.UTF-8
+start_desktop "$work"
 # Wine names files in the C library's character set: where ru_RU is not generated, that is
 # ASCII, and Cyrillic names could not be written.
 export LC_CTYPE=C.UTF-8
@@ -140,11 +135,7 @@ try_mode() {
 
     wine "$path/kometa.exe" >/dev/null 2>&1 &
     disown
-    local started=$SECONDS
-    until xdotool search --onlyvisible --name '^   :\)$' >/dev/null 2>&1; do
-        ((SECONDS - started < 60)) || fail "the installed kometa.exe shows no window"
-        sleep 0.2
-    done
+    window_titled '   :)' "the installed kometa.exe" >/dev/null
     echo "  the installed kometa.exe shows its window"
     wineserver --kill
 

@@ -19,43 +19,22 @@ fi
 zip=$(realpath "$1")
 controls=$(realpath "$2")
 helpers=$(realpath "$3")
+. "$(dirname "$0")/wine_desktop.sh"
 work=$(mktemp -d)
-pids=()
+x_server=
 sounds=('HKCU\AppEvents\Schemes\Apps\.Default\SystemAsterisk\.Current'
     'HKCU\AppEvents\Schemes\Apps\.Default\SystemHand\.Current')
 cleanup() {
     wineserver --kill 2>/dev/null || true
     for key in "${sounds[@]}"; do wine reg delete "${key%\\.Current}" /f >/dev/null 2>&1 || true; done
     wineserver --wait 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [[ -z $x_server ]] || kill "$x_server" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-# A Russian desktop: results come with a decimal comma.
-unset LC_ALL
-export LANG=ru_RU.UTF-8
+start_desktop "$work"
 
-# The shown window with this title. X holds Wine's titles in the locale's encoding, which
-# xdotool's own search by name does not match against UTF-8; it reads them right.
-titled() {
-    local id
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-        [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1" ]] && { echo "$id"; return 0; }
-    done
-    return 1
-}
-window_titled() {
-    local started=$SECONDS
-    until titled "$1"; do
-        ((SECONDS - started < 60)) || { echo "no window titled $1 from $2" >&2; return 1; }
-        sleep 0.2
-    done
-}
 gone() {
     local started=$SECONDS
     while titled "$1" >/dev/null; do
