@@ -100,31 +100,47 @@ if ((${#missing[@]} + ${#wanted[@]})); then
         fi
     done
 fi
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
+# Installs the packages named. A library of arm64 must be the very version of its twin
+# installed here (Multi-Arch: same), and apt refuses where this machine's are older than the
+# mirror's: that is said, with the packages to upgrade.
+install_packages() {
+    local log older
+    echo "Installing: $*"
     log=$(mktemp)
-    if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends "${missing[@]}" 2>&1 | tee "$log"; then
-        # A library of arm64 must be the very version of its twin installed here
-        # (Multi-Arch: same); apt refuses where this machine's are older than the mirror's.
-        if [[ $action == arm64 ]] && grep -q ':arm64' "$log"; then
-            older=$(grep -o '[a-z0-9][a-z0-9.+-]*:arm64' "$log" | sed 's/:arm64$//' | sort -u |
-                while read -r name; do
-                    policy=$(apt-cache policy "$name" 2>/dev/null)
-                    now=$(sed -n 's/^ *Installed: //p' <<<"$policy")
-                    candidate=$(sed -n 's/^ *Candidate: //p' <<<"$policy")
-                    [[ -n $now && $now != "(none)" && $now != "$candidate" ]] && echo "$name"
-                done | tr '\n' ' ')
-            echo "apt refused arm64's libraries: each must be the same version as the one installed" \
-                "for amd64, and some here are older than the mirror's${older:+: $older}." >&2
-            echo "Upgrade them first (apt-get install --only-upgrade ${older:-PACKAGES}, or" \
-                "apt-get upgrade), then run ./build.sh arm64 again." >&2
-        fi
+    if "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "$@" 2>&1 | tee "$log"; then
         rm -f "$log"
-        exit 1
+        return 0
+    fi
+    if grep -q 'unmet dependencies' "$log" && grep -q ':arm64' "$log"; then
+        older=$(grep -o '[a-z0-9][a-z0-9.+-]*:arm64' "$log" | sed 's/:arm64$//' | sort -u |
+            while read -r name; do
+                policy=$(apt-cache policy "$name" 2>/dev/null)
+                now=$(sed -n 's/^ *Installed: //p' <<<"$policy")
+                candidate=$(sed -n 's/^ *Candidate: //p' <<<"$policy")
+                [[ -n $now && $now != "(none)" && $now != "$candidate" ]] && echo "$name"
+            done | tr '\n' ' ')
+        echo "apt refused arm64's libraries: each must be the same version as the one installed" \
+            "for amd64, and some here are older than the mirror's${older:+: $older}." >&2
+        echo "Upgrade them first (apt-get install --only-upgrade ${older:-PACKAGES}, or" \
+            "apt-get upgrade), then run ./build.sh arm64 again." >&2
     fi
     rm -f "$log"
-fi
+    exit 1
+}
+# This machine's own packages first, then arm64's. On Debian testing, qmake6 names itself
+# without its architecture in a hook that python3 runs as it is set up, which fails once
+# qmake6 of both architectures is unpacked; python3 comes with this machine's packages.
+native=() foreign=()
+for package in "${missing[@]}"; do
+    if [[ $package == *:arm64 ]]; then
+        foreign+=("$package")
+    else
+        native+=("$package")
+    fi
+done
+((${#native[@]} == 0)) || install_packages "${native[@]}"
+((${#foreign[@]} == 0)) || install_packages "${foreign[@]}"
 
 if [[ $action == windows ]]; then
     exec packaging/windows/build.sh
