@@ -49,9 +49,9 @@ if [[ $action == windows ]]; then
 fi
 if [[ $action == arm64 ]]; then
     packages+=(
-        # The cross compiler, the emulator that runs arm64 programs, GoogleTest's sources,
-        # and arm64's own Qt and libraries beside this machine's, through multiarch.
-        crossbuild-essential-arm64 qemu-user-static googletest
+        # The cross compiler, GoogleTest's sources, and arm64's own Qt and libraries beside
+        # this machine's, through multiarch.
+        crossbuild-essential-arm64 googletest
         qt6-base-dev:arm64 libgl-dev:arm64 libx11-dev:arm64 libfontconfig-dev:arm64
         libxcb1-dev:arm64
         # The package tools and checkers, and what the tests of the real program use.
@@ -78,6 +78,13 @@ fi
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
+# The emulator that runs arm64 programs. Up to Debian 13 it is qemu-user-static's; from
+# testing's qemu 11 on, qemu-user's own emulators are static, and qemu-user-binfmt is what
+# provides that name, so dpkg never calls it installed.
+if [[ $action == arm64 ]] && ! command -v qemu-aarch64-static >/dev/null &&
+    ! installed qemu-user-binfmt; then
+    packages+=(qemu-user-static)
+fi
 missing=() wanted=()
 for package in "${packages[@]}"; do
     installed "$package" || missing+=("$package")

@@ -35,7 +35,7 @@ debian_codename() {
 }
 
 # Lets this machine run the programs of another architecture's root, as in a brand-new
-# arm64 root on amd64: qemu-user-static's interpreter, registered with the kernel and opened
+# arm64 root on amd64: qemu-user's static interpreter, registered with the kernel and opened
 # at once (the F flag), so that it serves inside a chroot too. A desktop's systemd registers
 # it when the package is installed; a machine without systemd needs it done here.
 run_architecture() {
@@ -46,13 +46,15 @@ run_architecture() {
     amd64) cpu=x86_64 ;;
     *) cpu=$arch ;;
     esac
-    if [[ ! -x /usr/bin/qemu-$cpu-static ]]; then
+    # The package's name up to Debian 13; from testing's qemu 11 on, qemu-user-binfmt
+    # provides it and registers qemu-user's own static emulator.
+    conf=/usr/lib/binfmt.d/qemu-$cpu.conf
+    if [[ ! -f $conf ]]; then
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends qemu-user-static >/dev/null
     fi
     [[ -e /proc/sys/fs/binfmt_misc/register ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
     [[ -e /proc/sys/fs/binfmt_misc/qemu-$cpu ]] && return 0
-    conf=/usr/lib/binfmt.d/qemu-$cpu.conf
-    [[ -f $conf ]] || { echo "qemu-user-static has no $conf" >&2; return 1; }
+    [[ -f $conf ]] || { echo "qemu-user-static brought no $conf" >&2; return 1; }
     cat "$conf" >/proc/sys/fs/binfmt_misc/register
 }
 

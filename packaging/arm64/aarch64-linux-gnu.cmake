@@ -8,7 +8,10 @@ set(triple aarch64-linux-gnu)
 set(CMAKE_C_COMPILER ${triple}-gcc)
 set(CMAKE_CXX_COMPILER ${triple}-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE ${triple})
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64-static)
+# Debian 12 and 13 name qemu-user's static emulator qemu-aarch64-static; from testing's
+# qemu 11 on, qemu-user's own qemu-aarch64 is static and the other name is gone.
+find_program(KOMETA_QEMU NAMES qemu-aarch64-static qemu-aarch64 REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KOMETA_QEMU})
 
 # Multiarch keeps arm64's libraries and packages in their own folders, which CMake searches
 # first for this library architecture; pkg-config must be told.
