@@ -24,9 +24,11 @@ objdump=x86_64-w64-mingw32-objdump
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Debian 12's 7-Zip is 7zz; from Debian 13 on, the same program is 7z.
+sevenzip=$(command -v 7zz || command -v 7z) || { echo "$0: 7-Zip is not installed" >&2; exit 1; }
 mkdir "$work/zip" "$work/installer"
 (cd "$work/zip" && cmake -E tar xf "$zip")
-7zz x -y -o"$work/installer" "$installer" >/dev/null
+"$sevenzip" x -y -o"$work/installer" "$installer" >/dev/null
 cp "$installer" "$work/installer/"
 
 # What a file lacks, one word each; nothing for a sound file.
@@ -54,7 +56,7 @@ while IFS= read -r -d '' file; do
     missing=${missing% }
     stub=no
     if [[ $file == "$work/installer/$(basename "$installer")" ]] ||
-        7zz l "$file" 2>/dev/null | grep -q '^Type = Nsis'; then
+        "$sevenzip" l "$file" 2>/dev/null | grep -q '^Type = Nsis'; then
         stub=yes
     fi
     if [[ -z $missing ]]; then
