@@ -6,7 +6,8 @@
 # program, its zip and its installer in build/windows, and tests them under Wine where the
 # release has Wine. ./build.sh arm64, on an amd64 machine, cross-builds the program and its
 # .deb for 64-bit ARM and tests them under qemu-user.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/tools/name_failures.sh"
 cd "$(dirname "$0")"
 
 action=${1:-}
@@ -125,7 +126,9 @@ install_packages() {
                 policy=$(apt-cache policy "$name" 2>/dev/null)
                 now=$(sed -n 's/^ *Installed: //p' <<<"$policy")
                 candidate=$(sed -n 's/^ *Candidate: //p' <<<"$policy")
-                [[ -n $now && $now != "(none)" && $now != "$candidate" ]] && echo "$name"
+                if [[ -n $now && $now != "(none)" && $now != "$candidate" ]]; then
+                    echo "$name"
+                fi
             done | tr '\n' ' ')
         echo "apt refused arm64's libraries: each must be the same version as the one installed" \
             "for amd64, and some here are older than the mirror's${older:+: $older}." >&2

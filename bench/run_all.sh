@@ -2,7 +2,8 @@
 # Runs every benchmark on a Release build and writes the figures into bench/README.md.
 # Needs Xvfb (apt-get install xvfb); xcalc and galculator are compared when installed.
 # Usage: bench/run_all.sh [STARTUP_RUNS] [CLICKS]
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../tools/name_failures.sh"
 cd "$(dirname "$0")/.."
 runs=${1:-41}
 clicks=${2:-400}

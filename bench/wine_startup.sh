@@ -3,7 +3,8 @@
 # run from the unpacked zip so that they load the same DLLs and plugins. Needs
 # ./build.sh windows first, and startup_bench from a native Release build.
 # Usage: bench/wine_startup.sh [RUNS]
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../tools/name_failures.sh"
 cd "$(dirname "$0")/.."
 runs=${1:-21}
 windows=$PWD/build/windows

@@ -1,5 +1,5 @@
 # Brand-new minimal Debian roots, for the scripts that try Kometa where nothing of this
-# machine's is installed. Sourced, not run; the caller is root and has set -euo pipefail.
+# machine's is installed. Sourced, not run; the caller is root and has set -Eeuo pipefail.
 #
 # A root is entered with its own mount and process namespaces: its /proc, /dev and /sys are
 # mounted only there and go away with its last process, so that deleting the root can never
@@ -53,9 +53,31 @@ run_architecture() {
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends qemu-user-static >/dev/null
     fi
     [[ -e /proc/sys/fs/binfmt_misc/register ]] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
-    [[ -e /proc/sys/fs/binfmt_misc/qemu-$cpu ]] && return 0
+    local registered=/proc/sys/fs/binfmt_misc/qemu-$cpu
+    if [[ -e $registered ]]; then
+        static_emulator "$(sed -n 's/^interpreter //p' "$registered")" "$arch" "$cpu"
+        return
+    fi
     [[ -f $conf ]] || { echo "qemu-user-static brought no $conf" >&2; return 1; }
+    static_emulator "$(cut -d: -f7 "$conf")" "$arch" "$cpu"
     cat "$conf" >/proc/sys/fs/binfmt_misc/register
+}
+
+# A root has none of this machine's libraries: only a static emulator runs inside it.
+static_emulator() {
+    local emulator=$1 arch=$2 cpu=$3
+    if [[ ! -e $emulator ]]; then
+        echo "the emulator registered for $arch programs, $emulator, is not there" >&2
+        return 1
+    fi
+    # ldd names a static program as such, a static PIE one too, and lists a dynamic one's libraries.
+    if ! ldd "$emulator" 2>&1 | grep -qE 'not a dynamic executable|statically linked'; then
+        echo "the emulator registered for $arch programs, $emulator, is not static and cannot" \
+            "run inside a root. Install qemu-user-static (Debian 12 and 13) or, from qemu 11 on," \
+            "qemu-user with qemu-user-binfmt, whose emulators are static; then register it" \
+            "again (echo -1 >/proc/sys/fs/binfmt_misc/qemu-$cpu, or restart systemd-binfmt)." >&2
+        return 1
+    fi
 }
 
 # Makes a minimal root of the code name in DIR, for ARCH (this machine's by default), with

@@ -10,7 +10,8 @@
 #
 # run passes once the calculator has started (offscreen: the root has no display) and is
 # still running 5 seconds later. KOMETA_KEEP_ROOT=1 leaves the root in place afterwards.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../tools/name_failures.sh"
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/debian_root.sh"
 

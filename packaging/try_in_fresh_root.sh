@@ -5,7 +5,8 @@
 # runs under qemu-user here. Needs root, debootstrap and the network to the package mirror
 # this machine already uses. The .deb must have been built on the same release, which is
 # the default.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../tools/name_failures.sh"
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/debian_root.sh"
 if (($# < 1 || $# > 2)); then

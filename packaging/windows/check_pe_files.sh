@@ -13,7 +13,8 @@
 # by NSIS itself (a stub with them breaks under Windows' mandatory ASLR), though makensis sets
 # the ASLR flags on it. That lack is named on every run and, alone, does not fail the check.
 # Usage: check_pe_files.sh ZIP INSTALLER
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../../tools/name_failures.sh"
 if (($# != 2)); then
     echo "usage: $0 ZIP INSTALLER" >&2
     exit 2

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for a bounded time, starting from the committed corpus; new inputs
 # go to a scratch folder, so the committed corpus stays as it is.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../../tools/name_failures.sh"
 if (($# < 2)); then
     echo "usage: $0 BUILD_DIR SECONDS_PER_TARGET [extra libFuzzer flags]" >&2
     exit 2
