@@ -15,7 +15,8 @@ namespace {
 
 using PlaySoundCall = BOOL(WINAPI *)(LPCWSTR, HMODULE, DWORD);
 
-// The sound of the user's scheme that Windows' own boxes play for each kind.
+// The sound of the user's scheme that Windows' own boxes play for each kind ours show. Its
+// question boxes play SystemQuestion; no box of ours asks a question, and none is played here.
 const wchar_t *SoundOf(QMessageBox::Icon kind)
 {
     switch (kind) {

@@ -13,7 +13,8 @@
 # Wine runs every program as an administrator, so a per-user install is told apart by where
 # its files and keys go. It makes a Wine prefix of its own, as a Windows on which Kometa was
 # never installed, and leaves the one the other tests share as it was.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../../tools/name_failures.sh"
 if (($# != 5)); then
     echo "usage: $0 EARLIER_INSTALLER INSTALLER ZIP NAME HELPERS" >&2
     exit 2
@@ -89,7 +90,7 @@ fail() { echo "$*" >&2; exit 1; }
 # set; $3: the same in the prefix; $4: the registry file of the mode's hive; $5: the Start
 # menu's programs in the prefix.
 try_mode() {
-    local switches=$1 folder=$2 path=$3 hive=$4 menu=$5 step
+    local switches=$1 folder=$2 path=$3 hive=$4 menu=$5 step version
     local entry="$hive[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Kometa]"
     local shortcut="file ${menu#"$drive/"}/$name.lnk" files="file ${path#"$drive/"}"
     snapshot "$work/before"
@@ -117,7 +118,7 @@ try_mode() {
     step=$(grep -vxF -f "$work/above" "$work/step" | other_than "+ $files/" "+ $files" \
         "+ $shortcut" "+ key $entry" "+ value $entry ")
     [[ -z $step ]] || fail "installing the earlier version also changed:"$'\n'"$step"
-    grep -F "value $entry " "$work/earlier" | sed 's/^value .*\] /  /'
+    { grep -F "value $entry " "$work/earlier" || fail "the entry has no values"; } | sed 's/^value .*\] /  /'
     for value in InstallLocation EstimatedSize; do
         grep -qF "+ value $entry \"$value\"=" "$work/step" || fail "the entry has no $value"
     done
@@ -129,7 +130,9 @@ try_mode() {
     step=$(other_than "+ value $entry \"DisplayVersion\"=" "- value $entry \"DisplayVersion\"=" \
         "+ value $entry \"EstimatedSize\"=" "- value $entry \"EstimatedSize\"=" <"$work/step")
     [[ -z $step ]] || fail "installing over the earlier version also changed:"$'\n'"$step"
-    grep -F "+ value $entry \"DisplayVersion\"=" "$work/step" | sed 's/^+ value .*\] /  installed over it: /'
+    version=$(grep -F "+ value $entry \"DisplayVersion\"=" "$work/step") ||
+        fail "installing over the earlier version left the entry's DisplayVersion as it was"
+    echo "  installed over it: ${version##*\] }"
     cmp -s "$path/kometa.exe" "$work/unpacked/kometa.exe" ||
         fail "the earlier version's kometa.exe was not replaced"
 
