@@ -3,7 +3,8 @@
 # the files a desktop needs, dependencies computed from the linked libraries, an
 # executable whose libraries all resolve, and what Debian's own checkers say: lintian with
 # no error or warning, and hardening-check.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../tools/name_failures.sh"
 if (($# < 3)); then
     echo "usage: $0 BUILD_DIR APP_ID ICON_SIZE..." >&2
     exit 2
@@ -20,6 +21,9 @@ trap 'rm -rf "$work"' EXIT
 }
 deb=$(ls "$work"/out/kometa_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+version=$("$(dirname "$0")/../tools/source_version.sh")
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] ||
+    { echo "the package is version $(dpkg-deb -f "$deb" Version); CMakeLists.txt says $version"; exit 1; }
 # A cross build's package is for another processor: its libraries are looked up in that
 # processor's multiarch folders, and its programs run under the emulator KOMETA_EMULATOR
 # names.
@@ -42,12 +46,18 @@ owner() {
     local path=$1 candidate found
     # With /usr merged, dpkg may know a library under either of its two paths.
     for candidate in "$path" "$(realpath "$path")" "/usr${path#/usr}" "${path#/usr}"; do
-        found=$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1)
+        found=$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1) || true
         [[ -n $found ]] && { echo "$found"; return; }
     done
+    return 0
 }
 for library in $(readelf -d "$build/bin/kometa" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path=$(ls "/lib/$multiarch/$library" "/usr/lib/$multiarch/$library" 2>/dev/null | head -n 1)
+    # Without /usr merged, a library is in one of the two folders only.
+    path=
+    for folder in "/lib/$multiarch" "/usr/lib/$multiarch"; do
+        [[ -e $folder/$library ]] && { path=$folder/$library; break; }
+    done
+    [[ -n $path ]] || { echo "$library is in neither /lib/$multiarch nor /usr/lib/$multiarch"; exit 1; }
     package=$(owner "$path")
     [[ -n $package ]] || { echo "no package ships $library ($path)"; exit 1; }
     tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' | grep -qxF "$package" ||
@@ -82,24 +92,55 @@ lintian --info --display-info --fail-on error,warning "$deb" >"$work/lintian.log
     lintian_status=$?
 grep -v 'running with root privileges' "$work/lintian.log" || true
 ((lintian_status == 0)) || { echo "lintian reports errors or warnings"; exit 1; }
+# Control-flow protection is compiled in, whatever the start files carry: every function the
+# program makes visible begins with a landing pad, the one instruction an indirect call or
+# jump may arrive at: endbr64 on x86-64; bti, or paciasp that is one too, on 64-bit ARM. Read
+# off the build's program, whose symbols name the functions, with the binary tools of the
+# package's processor.
+tools=$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)
+case $arch in
+amd64) pads=endbr64 ;;
+arm64) pads='bti|paciasp' ;;
+*) pads= ;;
+esac
+if [[ -n $pads ]]; then
+    # The first instruction at each symbol's address, then the visible functions' addresses.
+    first=$("$tools-objdump" -d --no-show-raw-insn "$build/bin/kometa" | awk '
+        /^[0-9a-f]+ <.*>:$/ { address = $1; want = 1; next }
+        want && /^ *[0-9a-f]+:/ { sub(/^ *[0-9a-f]+:[ \t]*/, ""); print address, $1; want = 0 }')
+    counts=$("$tools-readelf" -sW "$build/bin/kometa" | awk -v pads="^($pads)$" '
+        NR == FNR { first[$1] = $2; next }
+        $4 == "FUNC" && $5 != "LOCAL" && $7 != "UND" { functions++; if (first[$2] ~ pads) padded++ }
+        END { print padded + 0, functions + 0 }' <(echo "$first") -)
+    read -r padded functions <<<"$counts"
+    # Only the C library's start code, built without them, may lack one.
+    if ((functions == 0 || padded * 100 < functions * 95)); then
+        echo "control-flow protection: landing pads ($pads) begin $padded of $functions visible functions"
+        exit 1
+    fi
+    echo "control-flow protection: landing pads ($pads) begin $padded of $functions visible functions"
+fi
 # Some lines cannot say yes, and are shown without failing the check. Fortify: no call here
 # copies into a buffer whose size the compiler knows (the copies are into strings and images
-# sized at run time), so no call is turned into a checked one. Control-flow protection:
-# where the C library's own start files carry no such note (Debian 12 and 13), no program
-# linked with them can. Branch protection exists on 64-bit ARM only.
+# sized at run time), so no call is turned into a checked one. Control-flow and branch
+# protection: a program carries the processor's property note only where every file linked
+# into it does, the C library's start files included; where they do not (x86-64 on Debian 12,
+# 13 and testing, 64-bit ARM on Debian 12), the landing pads counted above stand for it. The
+# check for the other processor's protection never applies.
 lenient=(--nofortify)
-if ! readelf -n "$("$compiler" -print-file-name=Scrt1.o)" | grep -q 'IBT, SHSTK'; then
-    lenient+=(--nocfprotection)
-fi
-if [[ $arch != arm64 ]] && grep -q -- --nobranchprotection <<<"$(hardening-check --help || true)"; then
+start_notes=$(readelf -n "$("$compiler" -print-file-name=Scrt1.o)")
+grep -q 'x86 feature: IBT, SHSTK' <<<"$start_notes" || lenient+=(--nocfprotection)
+if grep -q -- --nobranchprotection <<<"$(hardening-check --help || true)" &&
+    ! grep -q 'AArch64 feature: BTI, PAC' <<<"$start_notes"; then
     lenient+=(--nobranchprotection)
 fi
 hardening-check "${lenient[@]}" "$build/bin/kometa" "$work/root/usr/bin/kometa"
 # hardening-check tells stack clash protection by x86's instructions alone; elsewhere every
 # compile of the build must have asked for it.
 if [[ $arch != amd64 ]]; then
-    compiles=$(grep -c '"command":' "$build/compile_commands.json")
-    protected=$(grep -c '"command":.*-fstack-clash-protection' "$build/compile_commands.json")
+    # grep -c counts 0 with a failure of its own, which is the case to tell.
+    compiles=$(grep -c '"command":' "$build/compile_commands.json" || true)
+    protected=$(grep -c '"command":.*-fstack-clash-protection' "$build/compile_commands.json" || true)
     ((compiles > 0 && protected == compiles)) ||
         { echo "stack clash protection asked for in $protected of $compiles compiles"; exit 1; }
     echo "stack clash protection: asked for in all $compiles compiles"

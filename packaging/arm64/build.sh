@@ -7,7 +7,8 @@
 # screen reader. The package, build/package/kometa_VERSION_arm64.deb, is then made again
 # from a fresh clone of the commit and compared.
 # Called by ./build.sh arm64, which installs what this needs.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../../tools/name_failures.sh"
 cd "$(dirname "$0")/../.."
 . packaging/rebuild_to_compare.sh
 
@@ -27,7 +28,9 @@ build
 echo "Cross-built for arm64 in $((SECONDS - start)) s"
 rm -f build/package/kometa_*_arm64.deb
 cmake --build --preset arm64 --target package >/dev/null
-deb=$(ls build/package/kometa_*_arm64.deb)
+# Named for the version the source states, whatever the build folder was configured with.
+deb=build/package/kometa_$(tools/source_version.sh)_arm64.deb
+[[ -f $deb ]] || { echo "no $deb: $(ls build/package)" >&2; exit 1; }
 ls -l "$deb"
 grep -F "  $(basename "$deb")" build/package/SHA256SUMS
 

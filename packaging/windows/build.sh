@@ -4,7 +4,8 @@
 # natively, then kometa.exe, its zip and its installer in build/windows, every Windows file
 # in them checked for ASLR and DEP, and every test.
 # Called by ./build.sh windows, which installs what this needs.
-set -euo pipefail
+set -Eeuo pipefail
+. "$(dirname "$0")/../../tools/name_failures.sh"
 cd "$(dirname "$0")/../.."
 . packaging/rebuild_to_compare.sh
 out=$PWD/build/windows
@@ -34,9 +35,17 @@ cmake --build --preset windows
 rm -f "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe "$out/SHA256SUMS"
 cmake --build --preset windows --target package >/dev/null
 rm -rf "$out/_CPack_Packages"
-ls -l "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
+# Named for the version the source states, whatever the build folder was configured with.
+version=$(tools/source_version.sh)
+zip=build/windows/kometa-$version-win64.zip
+installer=build/windows/kometa-$version-win64-setup.exe
+[[ -f $zip && -f $installer ]] || {
+    echo "no packages of version $version, which CMakeLists.txt states: $(cd "$out" && ls kometa-*)" >&2
+    exit 1
+}
+ls -l "$zip" "$installer"
 cat "$out/SHA256SUMS"
-packaging/windows/check_pe_files.sh "$out"/kometa-*-win64.zip "$out"/kometa-*-win64-setup.exe
+packaging/windows/check_pe_files.sh "$zip" "$installer"
 
 # Whoever rebuilds a download from its commit must get the same bytes.
 packages() {
@@ -45,7 +54,7 @@ packages() {
     cmake --preset windows -DBUILD_TESTING=OFF -DKOMETA_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build --preset windows --target package >/dev/null
 }
-rebuild_to_compare packages build/windows/kometa-*-win64.zip build/windows/kometa-*-win64-setup.exe
+rebuild_to_compare packages "$zip" "$installer"
 
 # Without Wine only what needs no Windows runs; what was not checked is said by name.
 if ! command -v wine >/dev/null; then
@@ -57,7 +66,7 @@ fi
 
 # The earlier version for the installer's test, built apart.
 echo "Building version $earlier_version to install this one over"
-cmake --preset windows -B "$out/earlier-build" -DKOMETA_VERSION=$earlier_version -DBUILD_TESTING=OFF \
+cmake --preset windows -B "$out/earlier-build" -DKOMETA_BUILD_VERSION=$earlier_version -DBUILD_TESTING=OFF \
     -DKOMETA_BUILD_BENCHMARKS=OFF -DKOMETA_PACKAGE_DIRECTORY="$out/earlier" >/dev/null
 cmake --build "$out/earlier-build" --target package >/dev/null
 [[ -f $earlier_installer ]] || { echo "no $earlier_installer" >&2; exit 1; }
