@@ -100,9 +100,8 @@ Form1::Form1(char16_t decimalSeparator, QWidget *parent) : QWidget(parent)
     // application's direction, not the widget's, and a translation would set that to its
     // own unless it is set here first.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    setWindowTitle(u"   :)"_s);
-    // A screen reader would read the title as punctuation; it names the program instead.
-    setAccessibleName(u"Комета"_s);
+    setWindowTitle(FromUtf8(WindowTitle));
+    setAccessibleName(FromUtf8(WindowAccessibleName));
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::black);
@@ -226,19 +225,19 @@ void Form1::Perform(const Click &click)
             : Announcement(fieldNames, before, after, fields->Focused(),
                            Announcer::ReadsFocusedText());
     if (!heard.isEmpty())
-        announcer->Announce(heard);
+        announcer->Announce(heard, KindOf(before, after, computedInto, !failure.isEmpty()));
 }
 
 void Form1::ShowGreeting()
 {
-    ShowMessageBox(this, QMessageBox::Information, u"Привет"_s,
+    ShowMessageBox(this, QMessageBox::Information, FromUtf8(GreetingTitle),
                    u"Привет от команды Кометы.Програмировать на C++ это интересно!   "
                    u"Заходите на мой сайт kometa.example "_s);
 }
 
 void Form1::ReportFault(const QString &message)
 {
-    ShowMessageBox(this, QMessageBox::Critical, u"Ошибка"_s, message);
+    ShowMessageBox(this, QMessageBox::Critical, FromUtf8(FaultTitle), message);
 }
 
 } // namespace kometa::window

@@ -8,9 +8,8 @@
 #include "layout/control_table.h"
 #include "toolkit_translation.h"
 
-#if defined(Q_OS_WIN) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#ifdef Q_OS_WIN
 #include "accessibility/uia_notification.h"
-#define KOMETA_RAISES_UIA_NOTIFICATIONS
 #endif
 
 #include <QAbstractButton>
@@ -57,6 +56,7 @@
 
 using namespace Qt::StringLiterals;
 using kometa::window::Form1;
+using kometa::window::AnswerKind;
 
 namespace {
 
@@ -637,41 +637,51 @@ private slots:
         QTest::addColumn<bool>("focusedTextIsRead");
         QTest::addColumn<QList<int>>("computedInto"); // fields' indexes
         QTest::addColumn<QString>("heard");
+        QTest::addColumn<AnswerKind>("kind");
         const QStringList start { "12", "30", "", " ", " ", "1" };
         const QStringList added { "12", "30", "42", " ", " ", "1" };
         const QList<int> result { 2 };
-        QTest::newRow("result") << start << added << -1 << true << result << u"Поле 3: 42"_s;
+        QTest::newRow("result") << start << added << -1 << true << result << u"Поле 3: 42"_s
+                                << AnswerKind::Result;
         QTest::newRow("nothing to name") << start << start << -1 << false << QList<int>()
-                                         << QString();
+                                         << QString() << AnswerKind::Operand;
         QTest::newRow("two fields, in field order, a blank as empty")
                 << QStringList { "", "", "", "12", " ", "1" }
                 << QStringList { "", "", "12", "", " ", "1" } << 3 << true << result
-                << u"Поле 3: 12. Поле 4: пусто"_s;
+                << u"Поле 3: 12. Поле 4: пусто"_s << AnswerKind::Result;
         QTest::newRow("focused box left to the screen reader")
                 << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << true
-                << QList<int> { 5 } << QString();
+                << QList<int> { 5 } << QString() << AnswerKind::Operand;
         QTest::newRow("focused box told where the screen reader is silent")
                 << start << QStringList { "12", "30", "", " ", " ", "2" } << 5 << false
-                << QList<int> { 5 } << u"Поле 6: 2"_s;
-        QTest::newRow("focused box emptied") << start << QStringList { "", "30", "", " ", " ", "1" }
-                                             << 0 << true << QList<int> { 0 } << u"Поле 1: пусто"_s;
+                << QList<int> { 5 } << u"Поле 6: 2"_s << AnswerKind::Operand;
+        QTest::newRow("focused box emptied")
+                << start << QStringList { "", "30", "", " ", " ", "1" } << 0 << true
+                << QList<int> { 0 } << u"Поле 1: пусто"_s << AnswerKind::Operand;
         // A press that changed nothing names what it computes into, as it stands.
         QTest::newRow("the same result again") << added << added << -1 << true << result
-                                               << u"Поле 3: 42"_s;
+                                               << u"Поле 3: 42"_s << AnswerKind::Result;
         QTest::newRow("backspace on an empty operand")
                 << QStringList { "", "30", "", " ", " ", "1" }
                 << QStringList { "", "30", "", " ", " ", "1" } << -1 << true << QList<int> { 0 }
-                << u"Поле 1: пусто"_s;
-        QTest::newRow("a swap of equal values names both") << start << QStringList(start) << -1
-                                                           << true << QList<int> { 0, 1 }
-                                                           << u"Поле 1: 12. Поле 2: 30"_s;
+                << u"Поле 1: пусто"_s << AnswerKind::Operand;
+        QTest::newRow("a swap of equal values names both")
+                << start << QStringList(start) << -1 << true << QList<int> { 0, 1 }
+                << u"Поле 1: 12. Поле 2: 30"_s << AnswerKind::Operand;
         QTest::newRow("an empty register recalled from its focused box")
                 << QStringList { "", "", "", "", " ", "1" } << QStringList { "", "", "", "", " ", "1" }
-                << 3 << true << result << u"Поле 3: пусто"_s;
+                << 3 << true << result << u"Поле 3: пусто"_s << AnswerKind::Result;
         QTest::newRow("a change is told, not what it computes into")
                 << QStringList { "1,5", "2", "3,5", " ", " ", "1" }
                 << QStringList { "1.5", "2", "3,5", " ", " ", "1" } << -1 << true << result
-                << u"Поле 1: 1.5"_s;
+                << u"Поле 1: 1.5"_s << AnswerKind::Operand;
+        QTest::newRow("a refusal")
+                << start << QStringList { "12", "0", "на ноль неделится", " ", " ", "1" } << -1
+                << true << result << u"Поле 2: 0. Поле 3: на ноль неделится"_s
+                << AnswerKind::Refusal;
+        QTest::newRow("a register") << start << QStringList { "12", "30", "", "12", " ", "1" }
+                                    << -1 << true << QList<int> { 3 } << u"Поле 4: 12"_s
+                                    << AnswerKind::Memory;
     }
 
     void everyPressIsAnswered()
@@ -694,31 +704,38 @@ private slots:
         for (int index : computedInto)
             into.push_back(static_cast<kometa::Field>(index));
         QCOMPARE(kometa::window::Answer(names, was, is, field, focusedTextIsRead, into), heard);
+        QFETCH(AnswerKind, kind);
+        QCOMPARE(kometa::window::KindOf(was, is, into, false), kind);
+        QCOMPARE(kometa::window::KindOf(was, is, into, true), AnswerKind::Fault);
     }
 
-    // On Windows, where Qt has no announcement, each is raised as a UI Automation
-    // notification with its text; where the system has no such call, as under Wine, nothing is
+    // On Windows each answer is raised as a UI Automation notification with its text and its
+    // kind's way of being spoken; where the system has no such call, as under Wine, nothing is
     // raised and nothing breaks.
     void announcementsAreRaisedOnWindows()
     {
-#ifdef KOMETA_RAISES_UIA_NOTIFICATIONS
+#ifdef Q_OS_WIN
         using kometa::window::UiaNotification;
         kometa::window::Announcer announcer(form.get());
-        announcer.Announce(u"Результат: 42"_s);
+        announcer.Announce(u"Результат: 42"_s, AnswerKind::Result);
         static QList<UiaNotification> raised;
         const auto system = kometa::window::ReplaceUiaRaise(
                 [](QWidget *, const UiaNotification &notification) {
                     raised << notification;
                     return true;
                 });
-        announcer.Announce(u"Результат: 12. Память 1: пусто"_s);
+        announcer.Announce(u"Первый операнд: 12345"_s, AnswerKind::Operand);
+        announcer.Announce(u"Результат: на ноль неделится"_s, AnswerKind::Refusal);
         kometa::window::ReplaceUiaRaise(system);
-        QCOMPARE(raised.size(), 1);
-        QCOMPARE(raised[0].text, u"Результат: 12. Память 1: пусто"_s);
-        // Kind Other, processing All: as Qt 6.8 raises a polite announcement.
-        QCOMPARE(std::pair(raised[0].kind, raised[0].processing), std::pair(4, 2));
+        QCOMPARE(raised.size(), 2);
+        QCOMPARE(raised[0].text, u"Первый операнд: 12345"_s);
+        // An operand as typed replaces one still waiting; a refusal is always heard.
+        using kometa::window::UiaProcessing;
+        QCOMPARE(raised[0].raising.processing, UiaProcessing::ImportantMostRecent);
+        QCOMPARE(QString::fromWCharArray(raised[0].raising.activity), u"kometa.operand"_s);
+        QCOMPARE(raised[1].raising.processing, UiaProcessing::ImportantAll);
 #else
-        QSKIP("UI Automation notifications of its own are raised on Windows before Qt 6.8 only");
+        QSKIP("UI Automation notifications are raised on Windows only");
 #endif
     }
 

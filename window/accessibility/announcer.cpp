@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace kometa::window {
 
@@ -51,16 +52,29 @@ QString Answer(const FieldTexts &names, const FieldTexts &before, const FieldTex
     return fields.join(u". "_s);
 }
 
-void Announcer::Announce(const QString &message)
+AnswerKind KindOf(const FieldTexts &before, const FieldTexts &after,
+                  std::span<const Field> computedInto, bool failed)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    std::vector<Field> named;
+    for (std::size_t field = 0; field < FieldCount; ++field) {
+        if (after[field] != before[field])
+            named.push_back(static_cast<Field>(field));
+    }
+    const std::span<const Field> fields = named.empty() ? computedInto : named;
+    const QString &result = after[static_cast<std::size_t>(Field::Text3)];
+    return KindOfAnswer(fields, result.toStdU16String(), failed);
+}
+
+void Announcer::Announce(const QString &message, [[maybe_unused]] AnswerKind kind)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_WIN)
     // Qt hands its own announcement to the accessibility bus or to UI Automation, only while
     // an assistive client listens, and screen readers speak it whatever has the focus.
     QAccessibleAnnouncementEvent event(window, message);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
-    AnnounceWithoutQt(message);
+    AnnounceWithoutQt(message, kind);
 #endif
 }
 

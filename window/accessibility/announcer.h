@@ -3,6 +3,7 @@
 // written into another field would otherwise pass unheard.
 #pragma once
 
+#include "accessibility/answer_kinds.h"
 #include "calculator_state.h"
 #include "controls/field_boxes.h"
 
@@ -31,6 +32,11 @@ QString Answer(const FieldTexts &names, const FieldTexts &before, const FieldTex
                std::optional<Field> focused, bool focusedTextIsRead,
                std::span<const Field> computedInto);
 
+// The kind of a press's answer: of the fields it changed, or where it changed none, of those
+// it computes into.
+AnswerKind KindOf(const FieldTexts &before, const FieldTexts &after,
+                  std::span<const Field> computedInto, bool failed);
+
 // For as long as it lives, the toolkit's report that the focused box's text was removed is
 // held back; the box's new text is still reported. A press that rewrites the box with the
 // focus, such as Enter on a register, is answered by its announcement; Orca 51 takes the
@@ -54,17 +60,19 @@ public:
     explicit Announcer(QWidget *window);
     ~Announcer();
 
-    // Spoken politely: after what the screen reader is saying, not over it.
-    void Announce(const QString &message);
+    // Spoken politely: after what the screen reader is saying, not over it. Where the
+    // platform can be told, an answer of a kind replaces one of the same kind still waiting.
+    void Announce(const QString &message, AnswerKind kind);
 
     // Whether the screen reader reads new text in the focused box by itself, so that an
     // announcement would say it twice.
     static bool ReadsFocusedText();
 
 private:
-    // Where Qt has no announcement of its own (before 6.8), each platform's way to make a
-    // screen reader speak, in the file named for the platform.
-    void AnnounceWithoutQt(const QString &message);
+    // Each platform's own way to make a screen reader speak, in the file named for the
+    // platform: on Linux where Qt has no announcement (before 6.8); on Windows always, since
+    // Qt's own cannot say which answer replaces which.
+    void AnnounceWithoutQt(const QString &message, AnswerKind kind);
 
     QWidget *window;
     struct Notice;

@@ -136,7 +136,8 @@ bool Announcer::ReadsFocusedText()
     return QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
 }
 
-void Announcer::AnnounceWithoutQt(const QString &message)
+// Orca has no way to be told that one answer replaces another: every one is heard.
+void Announcer::AnnounceWithoutQt(const QString &message, AnswerKind)
 {
     // Made at the first announcement, so that a session without a screen reader never
     // builds it.

@@ -51,9 +51,10 @@ bool RaiseOnWindow(QWidget *window, const UiaNotification &notification)
         return false;
     BSTR text = SysAllocStringLen(reinterpret_cast<const OLECHAR *>(notification.text.utf16()),
                                   UINT(notification.text.size()));
-    BSTR activity = SysAllocString(L"");
-    const HRESULT raised =
-            calls.raise(provider, notification.kind, notification.processing, text, activity);
+    BSTR activity = SysAllocString(notification.raising.activity);
+    const HRESULT raised = calls.raise(provider, static_cast<int>(notification.raising.kind),
+                                       static_cast<int>(notification.raising.processing), text,
+                                       activity);
     SysFreeString(activity);
     SysFreeString(text);
     provider->Release();
@@ -84,9 +85,9 @@ bool Announcer::ReadsFocusedText()
 QuietRemoval::QuietRemoval(QWidget *) { }
 QuietRemoval::~QuietRemoval() = default;
 
-void Announcer::AnnounceWithoutQt(const QString &message)
+void Announcer::AnnounceWithoutQt(const QString &message, AnswerKind kind)
 {
-    raiseNotification(window, { message });
+    raiseNotification(window, { message, RaisingOf(kind) });
 }
 
 // Here, where the notice is complete.

@@ -1,7 +1,8 @@
-// On Windows before Qt 6.8, what a press announces is raised as a UI Automation
-// notification on the window, which Narrator and NVDA speak whatever has the focus. Qt 6.8
-// raises the same itself.
+// On Windows, what a press answers is raised as a UI Automation notification on the window,
+// which Narrator and NVDA speak whatever has the focus.
 #pragma once
+
+#include "accessibility/answer_kinds.h"
 
 #include <QString>
 
@@ -12,10 +13,7 @@ namespace kometa::window {
 struct UiaNotification
 {
     QString text;
-    // NotificationKind and NotificationProcessing of UI Automation, as Qt 6.8 chooses them
-    // for a polite announcement: Other, and All, so that none is dropped.
-    int kind = 4;
-    int processing = 2;
+    UiaRaising raising;
 };
 
 // Where notifications go. The system's raise call by default, resolved from

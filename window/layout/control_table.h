@@ -56,6 +56,14 @@ constexpr int Pixels(int twips)
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
+// The window's title, and the name a screen reader reads for it instead: the title read aloud
+// would be punctuation. UTF-8.
+inline constexpr std::string_view WindowTitle = "   :)";
+inline constexpr std::string_view WindowAccessibleName = "Комета";
+// The titles of the boxes it opens: the greeting, and the report of a fault.
+inline constexpr std::string_view GreetingTitle = "Привет";
+inline constexpr std::string_view FaultTitle = "Ошибка";
+
 inline constexpr int ClientWidthTwips = 2895;
 inline constexpr int ClientHeightTwips = 5295;
 
