@@ -116,6 +116,8 @@ make_debian_root() {
 }
 
 # Runs a command as root inside the root, with its own mounts and processes, in LANG=C.UTF-8.
+# Each folder of this machine that KOMETA_ROOT_BINDS names (blank-separated) is seen at its
+# own path inside, for as long as the command runs.
 in_debian_root() {
     local root=$1
     shift
@@ -124,6 +126,9 @@ in_debian_root() {
         mount -t proc proc "$root/proc"
         mount --rbind /dev "$root/dev"
         mount -t sysfs -o ro sysfs "$root/sys"
+        for folder in $KOMETA_ROOT_BINDS; do
+            mkdir -p "$root$folder" && mount --bind "$folder" "$root$folder" || exit 1
+        done
         exec chroot "$root" env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
             HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
     ' sh "$root" "$@"

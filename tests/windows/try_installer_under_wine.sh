@@ -26,13 +26,7 @@ name=$4
 helpers=$(realpath "$5")
 . "$(dirname "$0")/wine_desktop.sh"
 work=$(mktemp -d)
-x_server=
-cleanup() {
-    wineserver --kill 2>/dev/null || true
-    [[ -z $x_server ]] || kill "$x_server" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_desktop EXIT
 start_desktop "$work"
 # Wine names files in the C library's character set: where ru_RU is not generated, that is
 # ASCII, and Cyrillic names could not be written.

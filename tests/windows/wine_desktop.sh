@@ -1,16 +1,26 @@
 # What the tests under Wine share: an X server of their own for Wine to draw on, a Russian
 # desktop, and Wine's windows found by their titles. Sourced; the caller has set -euo
-# pipefail, a folder WORK of its own, and kills the server, whose process id is left in
-# x_server, when it ends.
+# pipefail and a folder WORK of its own, and when it ends, calls end_desktop or kills the
+# server itself, whose process id is left in x_server. The screen is 640x480 unless the
+# caller names another size.
+x_server=
 start_desktop() {
-    local work=$1
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    local work=$1 size=${2:-640x480}
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     x_server=$!
     for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
     export DISPLAY=:$(cat "$work/display")
     # A Russian desktop: results come with a decimal comma.
     unset LC_ALL
     export LANG=ru_RU.UTF-8
+}
+
+# Ends Wine and the X server, and removes WORK: the exit trap of a test with nothing else to
+# undo.
+end_desktop() {
+    wineserver --kill 2>/dev/null || true
+    [[ -z $x_server ]] || kill "$x_server" 2>/dev/null || true
+    rm -rf "$work"
 }
 
 # The shown window with this title. X holds Wine's titles in the locale's encoding, which
