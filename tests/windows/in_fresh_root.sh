@@ -3,8 +3,8 @@
 # the Wine of a brand-new Debian root: 13 by default, whose Wine 10 lets a UI Automation
 # client read the program where Debian 12's Wine 8 hangs one. Nothing is built there, so the
 # same zip is tested in minutes; the root has Wine, an X server with its tools, and CMake's
-# test driver, and sees the build, the Qt it was built with and the compiler's runtime at
-# their own paths. Needs root and debootstrap.
+# test driver, and sees the build, the Qt it was built with, that Qt's translations and the
+# compiler's runtime at their own paths. Needs root and debootstrap.
 #   tests/windows/in_fresh_root.sh [13|testing|CODENAME]
 set -Eeuo pipefail
 . "$(dirname "$0")/../../tools/name_failures.sh"
@@ -23,6 +23,8 @@ command -v debootstrap >/dev/null ||
 # What the tests load from this machine: the Qt and the compiler runtime the build names.
 qt=$(sed -n 's|^KOMETA_QT_PREFIX:[A-Z]*=||p' "$cross/CMakeCache.txt")
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+# The window tests' Qt translations, from this machine's Qt of the same release.
+translations=$(sed -n 's|^Translations = Z:||p' "$cross/bin/qt.conf")
 codename=$(debian_codename "$release" "$(debian_mirror)")
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/kometa-$codename.XXXXXX")
 [[ -n ${KOMETA_KEEP_ROOT:-} ]] || trap 'remove_debian_root "$root"' EXIT
@@ -34,7 +36,7 @@ in_debian_root "$root" sh -c 'apt-get update -q && apt-get install -y -q --no-in
     >"$root.install.log" 2>&1 || { tail -n 20 "$root.install.log"; exit 1; }
 rm -f "$root.install.log"
 echo "Ready in $((SECONDS - start)) s: $(in_debian_root "$root" wine --version)"
-export KOMETA_ROOT_BINDS="$top $qt $runtime /usr/x86_64-w64-mingw32/lib"
+export KOMETA_ROOT_BINDS="$top $qt $translations $runtime /usr/x86_64-w64-mingw32/lib"
 in_debian_root "$root" sh -c '
     export WINEPREFIX=/root/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wineboot --init >/dev/null 2>&1 && wineserver --wait

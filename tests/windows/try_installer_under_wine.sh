@@ -46,7 +46,9 @@ drive=$WINEPREFIX/drive_c
 user=$(ls "$drive/users" | grep -v '^Public$' | head -n 1)
 # The prefix as a list of lines: each file and folder, each registry key and value. What
 # Wine itself changes as any program runs is left out: its own folder of Windows, temporary
-# files, and the keys Wine keeps of its windows, fonts, printers, network cards and devices.
+# files, and the keys Wine keeps of its windows, fonts, printers, network cards and devices
+# (Wine 10 writes the last under ControlSet001, which CurrentControlSet stands for, and
+# stamps the display's driver date there at every start).
 snapshot() {
     wineserver --wait
     (cd "$drive" && find . -mindepth 1 \( -path ./windows -o -path "./users/$user/Temp" \
@@ -68,7 +70,7 @@ snapshot() {
                 while (line ~ /\\$/ && (getline more) > 0) { sub(/\\$/, "", line); sub(/^ +/, "", more); line = line more }
                 print "value " hive key " " line
             }' "$WINEPREFIX/$hive.reg"
-    done | grep -v -E '^(key|value) (system|user)\[(Software\\\\Wine|Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer|Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\(Fonts|Print|NetworkCards)|System\\\\CurrentControlSet|Hardware|Software\\\\Classes\\\\Local Settings)' >>"$1"
+    done | grep -v -E '^(key|value) (system|user)\[(Software\\\\Wine|Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer|Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\(Fonts|Print|NetworkCards)|System\\\\(CurrentControlSet|ControlSet[0-9]+)|Hardware|Software\\\\Classes\\\\Local Settings)' >>"$1"
     sort -u -o "$1" "$1"
 }
 # Lines of the second snapshot that the first lacks (+) and the reverse (-).
