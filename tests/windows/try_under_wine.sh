@@ -105,30 +105,26 @@ sleep 0.5
 result=$(xclip -o -selection clipboard)
 echo "12 + 30 gave \"$result\" in the result field, read through the clipboard"
 [[ $result == 42 ]] || { echo "the result should be 42" >&2; exit 1; }
-# "=" greets; 1E999 typed into the emptied first operand overflows the sine.
-box_from Command1 Привет
-click Text1
-xdotool type --delay 100 1E999
-box_from Comsin Ошибка
-wineserver --kill
-sleep 1
-heard=$(sounds_in "$work/alone.log")
-echo "without a screen reader, the greeting and the fault box asked for: ${heard:-no sound}"
-[[ $heard == "$expected" ]] || { echo "they should have asked for: $expected" >&2; exit 1; }
+# "=" greets; 1E999 typed into the emptied first operand overflows the sine. Then the sounds
+# the program's log $1 shows both boxes asked for, said with $2.
+boxes_sound() {
+    box_from Command1 Привет
+    click Text1
+    xdotool type --delay 100 1E999
+    box_from Comsin Ошибка
+    wineserver --kill
+    sleep 1
+    heard=$(sounds_in "$1")
+    echo "$2, the greeting and the fault box asked for: ${heard:-no sound}"
+    [[ $heard == "$expected" ]] || { echo "they should have asked for: $expected" >&2; exit 1; }
+}
+boxes_sound "$work/alone.log" "without a screen reader"
 
 start_program "$work/listened.log"
 (cd "$work/started-from" && wine "$helpers/ask_for_window.exe" '   :)' 2>/dev/null)
-# A press is announced; the Qt of Debian 12 has the program raise it through UI Automation.
+# A press is announced: the program raises it through UI Automation.
 click C7
-box_from Command1 Привет
-click Text1
-xdotool type --delay 100 1E999
-box_from Comsin Ошибка
-wineserver --kill
-sleep 1
-heard=$(sounds_in "$work/listened.log")
-echo "with a UI Automation client, they asked for: ${heard:-no sound}"
-[[ $heard == "$expected" ]] || { echo "they should have asked for: $expected" >&2; exit 1; }
+boxes_sound "$work/listened.log" "with a UI Automation client"
 
 # The program's own code asks first, from a folder with the planted library beside it and
 # started from another that has it too; a bare name finds the planted one.
