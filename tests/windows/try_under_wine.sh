@@ -4,7 +4,7 @@
 #     through the clipboard Wine shares with X;
 #   - its greeting and its fault box each ask once for their sound of the user's scheme as
 #     they open, without a screen reader and with one (a UI Automation client that has asked
-#     for the window, after which Qt plays the sound itself);
+#     for the window, after which Qt plays the sound itself, as Qt 6.8 does for every box);
 #   - a UIAutomationCore.dll planted beside kometa.exe and in its working folder is never
 #     loaded: not when Qt loads the library first, for the client, and not when the program's
 #     own code asks for it first, as a helper that calls that code shows. A helper that asks

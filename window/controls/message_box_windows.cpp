@@ -49,10 +49,12 @@ bool SchemeHasFile(const wchar_t *sound)
 
 void PlayOpeningSound(QMessageBox::Icon kind)
 {
-    // Qt's Windows platform sounds a box by its kind itself, but only once a UI Automation
-    // client (a screen reader) has asked for a window; until then it is silent, where
-    // Windows' own boxes always sound. So it is played here until Qt plays it, once a box.
-    if (QAccessible::isActive())
+    // Qt's Windows platform sounds a box by its kind itself. Qt 6.4 does so only once a UI
+    // Automation client (a screen reader) has asked for a window and is silent until then,
+    // where Windows' own boxes always sound; so it is played here until Qt plays it. Qt 6.8
+    // sounds every box, client or not, and playing it here too would sound it twice.
+    constexpr bool qtSoundsEveryBox = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+    if (qtSoundsEveryBox || QAccessible::isActive())
         return;
     const wchar_t *sound = SoundOf(kind);
     if (!sound || !SchemeHasFile(sound))
