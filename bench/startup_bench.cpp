@@ -1,6 +1,6 @@
 // Start-up of kometa beside a bare Qt window and the peers: from exec to a window mapped and
 // fully drawn, and the idle process's resident memory, over interleaved runs.
-// Usage: startup_bench RUNS NAME=COMMAND... (the first program is compared with the second)
+// Usage: startup_bench RUNS NAME=COMMAND... (the first program is compared with each other)
 #include "x_session.h"
 
 #include <algorithm>
@@ -66,7 +66,8 @@ int main(int argc, char **argv)
         if (auto launched = LaunchAndWaitDrawn(server, program.command, std::chrono::seconds(20)))
             Stop(launched->pid);
 
-    std::vector<double> ratios, rssRatios;
+    // The first program's figures over each other's, run by run.
+    std::vector<std::vector<double>> ratios(programs.size()), rssRatios(programs.size());
     for (int run = 0; run < runs; ++run) {
         // Each round starts with another program, so that none always follows the same one.
         for (std::size_t k = 0; k < programs.size(); ++k) {
@@ -83,8 +84,10 @@ int main(int argc, char **argv)
             program.rss.push_back(ResidentKiB(launched->pid) / 1024.0);
             Stop(launched->pid);
         }
-        ratios.push_back(programs[0].drawn.back() / programs[1].drawn.back());
-        rssRatios.push_back(programs[0].rss.back() / programs[1].rss.back());
+        for (std::size_t i = 1; i < programs.size(); ++i) {
+            ratios[i].push_back(programs[0].drawn.back() / programs[i].drawn.back());
+            rssRatios[i].push_back(programs[0].rss.back() / programs[i].rss.back());
+        }
     }
 
     std::printf("%d interleaved runs on %s\n\n", runs, server.name().c_str());
@@ -96,13 +99,13 @@ int main(int argc, char **argv)
         PrintRow("mapped", program.name, program.mapped, "ms");
     for (const Program &program : programs)
         PrintRow("idle RSS", program.name, program.rss, "MiB");
-    std::printf("\n%s / %s, pair by pair: drawn %.3f (min %.3f, max %.3f), idle RSS %.3f\n",
-                programs[0].name.c_str(), programs[1].name.c_str(), Median(ratios),
-                *std::min_element(ratios.begin(), ratios.end()),
-                *std::max_element(ratios.begin(), ratios.end()), Median(rssRatios));
-    for (std::size_t i = 2; i < programs.size(); ++i) {
-        std::printf("%s / %s: drawn %.3f\n", programs[0].name.c_str(), programs[i].name.c_str(),
-                    Median(programs[0].drawn) / Median(programs[i].drawn));
+    std::printf("\n");
+    for (std::size_t i = 1; i < programs.size(); ++i) {
+        std::printf("%s / %s, pair by pair: drawn %.3f (min %.3f, max %.3f), idle RSS %.3f\n",
+                    programs[0].name.c_str(), programs[i].name.c_str(), Median(ratios[i]),
+                    *std::min_element(ratios[i].begin(), ratios[i].end()),
+                    *std::max_element(ratios[i].begin(), ratios[i].end()),
+                    Median(rssRatios[i]));
     }
     return 0;
 }
